@@ -1,0 +1,195 @@
+#include "ui/controls.h"
+
+#include <QSignalBlocker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "core/runtime_error.h"
+#include "ui/events.h"
+#include "ui/form.h"
+
+namespace ui {
+
+QFont makeFont(const Font& font) {
+    QFont result;
+    switch (font.face) {
+        case Face::Inherit:
+            break;
+        case Face::SansSerif:
+        case Face::Arial:
+        case Face::Swis721:
+            result.setFamily(QStringLiteral("Liberation Sans"));
+            break;
+        case Face::TimesNewRoman:
+            result.setFamily(QStringLiteral("Liberation Serif"));
+            break;
+    }
+    if (font.points > 0.0) {
+        result.setPointSizeF(font.points);
+    }
+    return result;
+}
+
+CommandButton::CommandButton(Form* form, const Design& design) : QPushButton(form) {
+    form->place(this, design);
+    setText(design.caption);
+}
+
+void CommandButton::setCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(caption);
+}
+
+void CommandButton::onClick(std::function<void()> handler) {
+    connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { invoke(handler); });
+}
+
+OptionButton::OptionButton(Form* form, const Design& design, Style style, bool selected)
+    : QAbstractButton(form), style_(style) {
+    setCheckable(true);
+    setAutoExclusive(true);
+    setChecked(selected);
+    setFocusPolicy(Qt::StrongFocus);
+    form->place(this, design);
+    setText(design.caption);
+}
+
+void OptionButton::setCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(caption);
+    update();
+}
+
+void OptionButton::setValue(bool selected) {
+    if (selected == isChecked()) {
+        return;
+    }
+    if (selected) {
+        setChecked(true);  // deselects the others of the group
+        if (clickHandler_) {
+            clickHandler_();
+        }
+        return;
+    }
+    // Code may deselect the selected option, leaving the group with none.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}
+
+void OptionButton::onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
+
+void OptionButton::nextCheckState() {
+    // A click selects; clicking the selected option leaves it selected.
+    if (isChecked()) {
+        return;
+    }
+    setChecked(true);
+    if (clickHandler_) {
+        invoke(clickHandler_);
+    }
+}
+
+void OptionButton::checkStateSet() { update(); }
+
+bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+QSize OptionButton::sizeHint() const { return size(); }
+
+void OptionButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.text = text();
+    if (style_ == Style::Graphical) {
+        option.state |= isChecked() ? (QStyle::State_On | QStyle::State_Sunken)
+                                    : QStyle::State_Raised;
+        if (isDown()) {
+            option.state |= QStyle::State_Sunken;
+        }
+        painter.drawControl(QStyle::CE_PushButton, option);
+        return;
+    }
+    option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
+    if (isDown()) {
+        option.state |= QStyle::State_Sunken;
+    }
+    painter.drawControl(QStyle::CE_RadioButton, option);
+}
+
+Label::Label(Form* form, const Design& design) : QLabel(form) {
+    form->place(this, design);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setText(design.caption);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(caption);
+}
+
+void Label::setForeColor(const QColor& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+}
+
+void Label::setBackColor(const QColor& colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+TextBox::TextBox(Form* form, const Design& design, bool multiLine) : QPlainTextEdit(form) {
+    form->place(this, design);
+    setReadOnly(true);
+    setLineWrapMode(multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    if (!multiLine) {
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    setPlainText(design.caption);
+}
+
+void TextBox::setText(const QString& text) {
+    if (text != toPlainText()) {
+        setPlainText(text);
+    }
+}
+
+ScrollBar::ScrollBar(Form* form, const Design& design, Qt::Orientation orientation,
+                     const Range& range)
+    : QScrollBar(orientation, form) {
+    form->place(this, design);
+    setRange(range.min, range.max);
+    setSingleStep(1);
+    setPageStep(range.largeChange);
+    QScrollBar::setValue(range.value);
+    connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (changeHandler_) {
+            invoke(changeHandler_);
+        }
+    });
+}
+
+void ScrollBar::setValue(int value) {
+    if (value == this->value()) {
+        return;
+    }
+    if (value < minimum() || value > maximum()) {
+        palmos::raiseInvalidPropertyValue();
+    }
+    {
+        const QSignalBlocker blocker(this);
+        QScrollBar::setValue(value);
+    }
+    // Raised here, in the caller's handler, so that its failures reach it.
+    if (changeHandler_) {
+        changeHandler_();
+    }
+}
+
+}  // namespace ui

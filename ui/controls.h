@@ -1,0 +1,126 @@
+// The controls the windows are built from. Each is created from one row of
+// its window's design table (a Design value): position and size in twips,
+// caption, font, tab index and visibility.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QString>
+#include <functional>
+
+namespace ui {
+
+class Form;
+
+// The fonts of the design, mapped to the Liberation fonts, which cover Greek.
+enum class Face {
+    Inherit,         // the window's font
+    SansSerif,       // the desktop's default dialog font
+    TimesNewRoman,   // Liberation Serif
+    Arial,           // Liberation Sans
+    Swis721,         // Liberation Sans
+};
+
+struct Font {
+    Face face = Face::Inherit;
+    double points = 0.0;
+};
+
+QFont makeFont(const Font& font);
+
+struct Design {
+    QString caption{};
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tabIndex = -1;
+    Font font{};
+    bool visible = true;
+};
+
+// A push button. Graphical and standard style look alike here.
+class CommandButton : public QPushButton {
+public:
+    CommandButton(Form* form, const Design& design);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption);
+    void onClick(std::function<void()> handler);
+};
+
+// An option button; the option buttons of one window form one exclusive
+// group. The graphical style draws it as a push button that stays down while
+// it is selected. Selecting one, by a click or by code, raises its Click.
+class OptionButton : public QAbstractButton {
+public:
+    enum class Style { Standard, Graphical };
+    OptionButton(Form* form, const Design& design, Style style, bool selected);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption);
+    bool Value() const { return isChecked(); }
+    void setValue(bool selected);
+    void onClick(std::function<void()> handler);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+    void checkStateSet() override;
+    void nextCheckState() override;
+
+private:
+    Style style_;
+    std::function<void()> clickHandler_;
+};
+
+class Label : public QLabel {
+public:
+    Label(Form* form, const Design& design);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption);
+    void setForeColor(const QColor& colour);
+    void setBackColor(const QColor& colour);
+};
+
+// A text box for readouts: the program writes it, the student reads it.
+class TextBox : public QPlainTextEdit {
+public:
+    TextBox(Form* form, const Design& design, bool multiLine);
+
+    QString Text() const { return toPlainText(); }
+    void setText(const QString& text);
+};
+
+// A scroll bar with Min, Max, LargeChange and Value. Change is raised whenever
+// Value changes, by the student or by code; setting the value it already has
+// raises nothing.
+class ScrollBar : public QScrollBar {
+public:
+    struct Range {
+        int min = 0;
+        int max = 32767;
+        int largeChange = 1;
+        int value = 0;
+    };
+    ScrollBar(Form* form, const Design& design, Qt::Orientation orientation, const Range& range);
+
+    int Value() const { return value(); }
+    void setValue(int value);
+    int Min() const { return minimum(); }
+    int Max() const { return maximum(); }
+    int LargeChange() const { return pageStep(); }
+    void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+
+private:
+    std::function<void()> changeHandler_;
+};
+
+}  // namespace ui

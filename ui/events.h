@@ -1,0 +1,28 @@
+// How events reach the program's handlers: every handler runs inside
+// ui::invoke, which turns the program's run-time error into a message box that
+// names the failure and then ends the program. After End no handler runs.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace ui {
+
+// Runs a handler. A RuntimeError thrown inside it (or inside a handler that
+// it raised) is reported once, by the outermost invoke, and ends the program.
+void invoke(const std::function<void()>& handler);
+
+// Ends the program at once: every timer stops, every window closes, no
+// further handler runs, and the event loop returns `exitCode`.
+void End(int exitCode = 0);
+bool programEnded();
+
+// A message box with the text and an OK button, titled with the program's
+// name; returns when it is closed.
+void MsgBox(const QString& text);
+
+// Tests replace the message box with a hook that records the text and returns
+// at once. Passing an empty function restores the real message box.
+void setMessageBoxHook(std::function<void(const QString&)> hook);
+
+}  // namespace ui

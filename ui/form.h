@@ -1,0 +1,98 @@
+// A window of the program. Created on first reference through its accessor
+// (ui::instance), which builds its controls from the design table and then
+// runs Form_Load; never destroyed. Geometry is in twips; Scale gives the
+// window a user coordinate system for its circles and its drawing surface.
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace ui {
+
+class ShapeArray;
+
+// Twips per logical pixel of the screen (15 at 96 dots per inch).
+double twipsPerPixel();
+// The screen's size in twips.
+double screenWidth();
+double screenHeight();
+
+class Form : public QWidget {
+public:
+    Form(const QString& caption, const Font& font, int clientWidth, int clientHeight);
+
+    virtual void Form_Load() {}
+
+    // Non-modal; brings the window to the front and activates it.
+    void Show();
+    void Hide();
+
+    QString Caption() const { return windowTitle(); }
+
+    // Window position and size in twips.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    void setLeft(double twips);
+    void setTop(double twips);
+    void setWidth(double twips);
+    void setHeight(double twips);
+
+    // The user scale from the top-left corner (x1, y1) to the bottom-right
+    // corner (x2, y2) of the client area. Without one, the scale is twips.
+    void Scale(double x1, double y1, double x2, double y2);
+    double ScaleLeft() const;
+    double ScaleTop() const;
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    QPointF toPixels(double x, double y) const;
+
+    // The drawing surface: dots and lines in the scale, kept across repaints,
+    // drawn behind the circles and the controls.
+    int DrawWidth() const { return drawWidth_; }
+    void setDrawWidth(int pixels) { drawWidth_ = pixels; }
+    void PSet(double x, double y, const QColor& colour);
+    void Line(double x1, double y1, double x2, double y2, const QColor& colour);
+    const QImage& surface() const { return surface_; }
+
+    void setBackColor(const QColor& colour);
+
+    // Used by the controls and shapes while the window is built.
+    void place(QWidget* control, const Design& design);
+    void addShapes(ShapeArray* shapes) { shapes_.push_back(shapes); }
+    void finishLoading();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void prepareSurface();
+
+    bool userScale_ = false;
+    double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
+    int drawWidth_ = 1;
+    QImage surface_;
+    std::vector<std::pair<int, QWidget*>> tabOrder_;
+    std::vector<ShapeArray*> shapes_;
+};
+
+// The one instance of window class F, created and loaded on first use. While
+// Form_Load runs, references to the window return the instance being loaded.
+template <class F>
+F& instance() {
+    static F* window = nullptr;
+    if (window == nullptr) {
+        window = new F;
+        window->finishLoading();
+    }
+    return *window;
+}
+
+}  // namespace ui

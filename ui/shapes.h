@@ -1,0 +1,62 @@
+// A control array of circle shapes drawn by their window. Positions are in the
+// window's current scale; Top is the circle's upper edge on the screen, so a
+// circle whose Top is its Height / 2 + u is centred on u whichever way the
+// vertical axis runs.
+#pragma once
+
+#include <QColor>
+#include <QSizeF>
+#include <vector>
+
+namespace ui {
+
+class Form;
+
+class Shape {
+public:
+    float Left() const { return left_; }
+    void setLeft(float left);
+    float Top() const { return top_; }
+    void setTop(float top);
+    // Size in the window's scale units, always positive.
+    float Width() const;
+    float Height() const;
+    // Size on the screen, in logical pixels.
+    QSizeF pixelSize() const;
+
+    QColor BorderColor() const { return border_; }
+    void setBorderColor(const QColor& colour);
+    QColor FillColor() const { return fill_; }
+    void setFillColor(const QColor& colour);
+    // 0 solid, 1 transparent (the design default).
+    int FillStyle() const { return fillStyle_; }
+    void setFillStyle(int style);
+
+private:
+    friend class ShapeArray;
+    Form* form_ = nullptr;
+    int widthTwips_ = 0;
+    int heightTwips_ = 0;
+    float left_ = 0;
+    float top_ = 0;
+    QColor border_ = Qt::black;
+    QColor fill_ = Qt::black;
+    int fillStyle_ = 1;
+};
+
+class ShapeArray {
+public:
+    // `count` circles of the design size; element 0 at its design position
+    // (twips), the others at 0, 0.
+    ShapeArray(Form* form, int count, int widthTwips, int heightTwips, int firstLeft = 0,
+               int firstTop = 0);
+
+    Shape& operator()(int index);
+    const Shape& operator()(int index) const;
+    int count() const { return static_cast<int>(shapes_.size()); }
+
+private:
+    std::vector<Shape> shapes_;
+};
+
+}  // namespace ui
