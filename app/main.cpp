@@ -1,1 +1,43 @@
-int main() { return 0; }
+// Palmos: pulses on a string, their reflection at a free and a fixed end, and
+// their splitting at the junction of two media.
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/language.h"
+#include "ui/events.h"
+
+namespace {
+
+// Without a display Qt would stop with a platform-plugin error; say plainly
+// what is missing instead.
+bool displayAvailable() {
+    return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr ||
+           std::getenv("QT_QPA_PLATFORM") != nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!displayAvailable()) {
+        std::fputs(
+            "palmos: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+            "Start it from a desktop session, or under a virtual display with:\n"
+            "    xvfb-run -a palmos\n",
+            stderr);
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("palmos"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));
+    // Hidden windows keep running; only the END buttons and the introduction
+    // window's close box end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ui::dispatch([] { palmos::ApplyLanguage(); });
+    if (ui::programEnded()) {
+        return ui::exitCode();
+    }
+    return QApplication::exec();
+}

@@ -19,7 +19,11 @@ std::string formatFixed(double value, int decimals) {
 
 }  // namespace
 
-std::string formatNumber(double value) { return formatFixed(value, 2); }
-std::string formatWhole(double value) { return formatFixed(value, 0); }
+std::string formatNumber(double value) {
+    return formatFixed(value, 2);
+}
+std::string formatWhole(double value) {
+    return formatFixed(value, 0);
+}
 
 }  // namespace palmos

@@ -12,7 +12,7 @@
 namespace palmos {
 
 class LevelTable {
-public:
+  public:
     LevelTable(int points, int levels)
         : points_(points), levels_(levels), cells_(static_cast<std::size_t>(points) * levels) {}
 
@@ -25,7 +25,7 @@ public:
     // Back to all zeros, as at program start.
     void clear() { cells_.assign(cells_.size(), 0.0); }
 
-private:
+  private:
     std::size_t index(int point, int level) const {
         if (point < 0 || point >= points_ || level < 0 || level >= levels_) [[unlikely]] {
             raiseSubscriptOutOfRange();

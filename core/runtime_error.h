@@ -12,7 +12,7 @@
 namespace palmos {
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -51,8 +51,8 @@ void solveSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode 
     stepSimpleString(table, lastPoint, lambda, end);
 }
 
-SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int interval,
-                                      double lambda, int lastPoint) {
+SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int interval, double lambda,
+                                      int lastPoint) {
     SimpleCheckResult result;
     if (timeIndex == 0) {
         return result;
@@ -70,9 +70,9 @@ SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int inte
     bool restart = true;
     while (restart) {
         restart = false;
-        ++result.sweeps;
         double largest = 0.0;
         for (int n = timeIndex - interval + 1; n <= timeIndex; ++n) {
+            ++result.sweeps;
             double trial = 0.0;
             for (int j = 2; j <= lastPoint; ++j) {
                 double sum = table.at(j - 1, n + 1) + table.at(j + 1, n + 1) + table.at(j + 1, n);

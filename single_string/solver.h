@@ -23,8 +23,8 @@ void stepSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode e
 // to be zero already.
 void solveSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode end);
 
-// What one check pass did: how many sweeps it ran and how many of them ended
-// above the tolerance (each of those writes the readout).
+// What one check pass did: how many level sweeps it ran and how many times
+// it ended a sweep above the tolerance (each of those writes the readout).
 struct SimpleCheckResult {
     int sweeps = 0;
     int readoutWrites = 0;
@@ -35,8 +35,8 @@ struct SimpleCheckResult {
 // within the tolerance it stores the last point's trial in the spare cell
 // (point lastPoint+1). With lambda = 1 the trial is undefined and the pass
 // does nothing.
-SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int interval,
-                                      double lambda, int lastPoint);
+SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int interval, double lambda,
+                                      int lastPoint);
 
 // The one-line readout: "u1(0)=" value of point 1, then "sta=" and the fixed
 // end option as a number (-1 for selected, 0 otherwise).

@@ -1,0 +1,55 @@
+// The two-media step-by-step mode: the wave equation as a first-order system
+// of displacement u, velocity v and slope s of every point, advanced with a
+// staggered explicit scheme. Point N (60) is the source, points N/2..N-1
+// (30..59) carry the speed c2, points 1..N/2-1 (1..29) the speed c1, and
+// point 0 is a free or a fixed end. Each quantity has its own table of 61
+// points by 3501 levels, cell (point, level).
+#pragma once
+
+#include <vector>
+
+#include "core/level_table.h"
+#include "single_string/solver.h"
+
+namespace palmos {
+
+inline constexpr int kStepPoints = 61;
+inline constexpr int kStepLevels = 3501;
+
+// A circle is moved only when its displacement changed by at least this much
+// since the level before.
+inline constexpr double kStepMoveThreshold = 0.0005;
+
+// Everything one preparation depends on. The defaults are those of the window
+// right after it was set up.
+struct StepModeSettings {
+    double c1 = 0.3;   // speed of points 1..29
+    double c2 = 0.3;   // speed of points 30..59
+    int width = 20;    // W, levels over which the source rises
+    int height = 100;  // P, percent of baseDepth
+    float baseDepth = 0.3f;
+    EndMode end = EndMode::Fixed;
+    double timeStep = 0.6;
+    int spaceStep = 1;
+    int lastPoint = 60;  // N, the source point
+};
+
+// Fills the source levels 0..2500 of point N and levels 1..1501 of points
+// 0..N-1 of the three tables. Level 0 of the string is never written, so a
+// string at rest is expected there (the tables start at zero).
+void solveStepMode(LevelTable& displacement, LevelTable& velocity, LevelTable& slope,
+                   const StepModeSettings& settings);
+
+// The source's displacement at level t, from the step mode's source height
+// a = P * baseDepth / 100.
+double stepSourceDisplacement(int t, int width, double a, double timeStep);
+
+// Whether circle `point` is placed when level `stepLevel` is shown: always at
+// level 0, otherwise only when it moved by at least kStepMoveThreshold.
+bool stepCircleMoves(const LevelTable& displacement, int stepLevel, int point);
+
+// The heights of the grid lines drawn with every step, in drawing order:
+// k*d, then -k*d, for k = 1..50, with d = -scaleHeight / 50.
+std::vector<double> gridLineHeights(double scaleHeight);
+
+}  // namespace palmos

@@ -41,7 +41,8 @@ void CommandButton::setCaption(const QString& caption) {
 }
 
 void CommandButton::onClick(std::function<void()> handler) {
-    connect(this, &QPushButton::clicked, this, [handler = std::move(handler)] { invoke(handler); });
+    connect(this, &QPushButton::clicked, this,
+            [handler = std::move(handler)] { dispatch(handler); });
 }
 
 OptionButton::OptionButton(Form* form, const Design& design, Style style, bool selected)
@@ -77,7 +78,9 @@ void OptionButton::setValue(bool selected) {
     setAutoExclusive(true);
 }
 
-void OptionButton::onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
+void OptionButton::onClick(std::function<void()> handler) {
+    clickHandler_ = std::move(handler);
+}
 
 void OptionButton::nextCheckState() {
     // A click selects; clicking the selected option leaves it selected.
@@ -86,15 +89,21 @@ void OptionButton::nextCheckState() {
     }
     setChecked(true);
     if (clickHandler_) {
-        invoke(clickHandler_);
+        dispatch(clickHandler_);
     }
 }
 
-void OptionButton::checkStateSet() { update(); }
+void OptionButton::checkStateSet() {
+    update();
+}
 
-bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool OptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
-QSize OptionButton::sizeHint() const { return size(); }
+QSize OptionButton::sizeHint() const {
+    return size();
+}
 
 void OptionButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -102,8 +111,8 @@ void OptionButton::paintEvent(QPaintEvent*) {
     option.initFrom(this);
     option.text = text();
     if (style_ == Style::Graphical) {
-        option.state |= isChecked() ? (QStyle::State_On | QStyle::State_Sunken)
-                                    : QStyle::State_Raised;
+        option.state |=
+            isChecked() ? (QStyle::State_On | QStyle::State_Sunken) : QStyle::State_Raised;
         if (isDown()) {
             option.state |= QStyle::State_Sunken;
         }
@@ -170,7 +179,7 @@ ScrollBar::ScrollBar(Form* form, const Design& design, Qt::Orientation orientati
     QScrollBar::setValue(range.value);
     connect(this, &QScrollBar::valueChanged, this, [this] {
         if (changeHandler_) {
-            invoke(changeHandler_);
+            dispatch(changeHandler_);
         }
     });
 }

@@ -18,11 +18,11 @@ class Form;
 
 // The fonts of the design, mapped to the Liberation fonts, which cover Greek.
 enum class Face {
-    Inherit,         // the window's font
-    SansSerif,       // the desktop's default dialog font
-    TimesNewRoman,   // Liberation Serif
-    Arial,           // Liberation Sans
-    Swis721,         // Liberation Sans
+    Inherit,        // the window's font
+    SansSerif,      // the desktop's default dialog font
+    TimesNewRoman,  // Liberation Serif
+    Arial,          // Liberation Sans
+    Swis721,        // Liberation Sans
 };
 
 struct Font {
@@ -43,56 +43,66 @@ struct Design {
     bool visible = true;
 };
 
+// A control whose caption the language switch rewrites.
+class Captioned {
+  public:
+    virtual QString Caption() const = 0;
+    virtual void setCaption(const QString& caption) = 0;
+
+  protected:
+    ~Captioned() = default;
+};
+
 // A push button. Graphical and standard style look alike here.
-class CommandButton : public QPushButton {
-public:
+class CommandButton : public QPushButton, public Captioned {
+  public:
     CommandButton(Form* form, const Design& design);
 
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption);
+    QString Caption() const override { return text(); }
+    void setCaption(const QString& caption) override;
     void onClick(std::function<void()> handler);
 };
 
 // An option button; the option buttons of one window form one exclusive
 // group. The graphical style draws it as a push button that stays down while
 // it is selected. Selecting one, by a click or by code, raises its Click.
-class OptionButton : public QAbstractButton {
-public:
+class OptionButton : public QAbstractButton, public Captioned {
+  public:
     enum class Style { Standard, Graphical };
     OptionButton(Form* form, const Design& design, Style style, bool selected);
 
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption);
+    QString Caption() const override { return text(); }
+    void setCaption(const QString& caption) override;
     bool Value() const { return isChecked(); }
     void setValue(bool selected);
     void onClick(std::function<void()> handler);
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
     void checkStateSet() override;
     void nextCheckState() override;
 
-private:
+  private:
     Style style_;
     std::function<void()> clickHandler_;
 };
 
-class Label : public QLabel {
-public:
+class Label : public QLabel, public Captioned {
+  public:
     Label(Form* form, const Design& design);
 
-    QString Caption() const { return text(); }
-    void setCaption(const QString& caption);
+    QString Caption() const override { return text(); }
+    void setCaption(const QString& caption) override;
     void setForeColor(const QColor& colour);
     void setBackColor(const QColor& colour);
 };
 
 // A text box for readouts: the program writes it, the student reads it.
 class TextBox : public QPlainTextEdit {
-public:
+  public:
     TextBox(Form* form, const Design& design, bool multiLine);
 
     QString Text() const { return toPlainText(); }
@@ -103,7 +113,7 @@ public:
 // Value changes, by the student or by code; setting the value it already has
 // raises nothing.
 class ScrollBar : public QScrollBar {
-public:
+  public:
     struct Range {
         int min = 0;
         int max = 32767;
@@ -119,7 +129,7 @@ public:
     int LargeChange() const { return pageStep(); }
     void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
 
-private:
+  private:
     std::function<void()> changeHandler_;
 };
 

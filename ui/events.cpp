@@ -13,6 +13,7 @@ namespace ui {
 namespace {
 
 bool ended = false;
+int endStatus = 0;
 int handlerDepth = 0;
 std::function<void(const QString&)> messageBoxHook;
 
@@ -23,7 +24,7 @@ void reportRuntimeError(const char* what) {
 
 }  // namespace
 
-void invoke(const std::function<void()>& handler) {
+void dispatch(const std::function<void()>& handler) {
     if (ended) {
         return;
     }
@@ -32,7 +33,7 @@ void invoke(const std::function<void()>& handler) {
         ~Depth() { --handlerDepth; }
     } depth;
     if (handlerDepth > 1) {
-        // A handler raised by another one: the outer invoke reports failures.
+        // A handler raised by another one: the outer dispatch reports failures.
         handler();
         return;
     }
@@ -50,6 +51,7 @@ void End(int exitCode) {
         return;
     }
     ended = true;
+    endStatus = exitCode;
     Timer::stopAll();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         window->hide();
@@ -57,7 +59,12 @@ void End(int exitCode) {
     QCoreApplication::exit(exitCode);
 }
 
-bool programEnded() { return ended; }
+bool programEnded() {
+    return ended;
+}
+int exitCode() {
+    return endStatus;
+}
 
 void MsgBox(const QString& text) {
     if (messageBoxHook) {

@@ -1,5 +1,5 @@
 // How events reach the program's handlers: every handler runs inside
-// ui::invoke, which turns the program's run-time error into a message box that
+// ui::dispatch, which turns the program's run-time error into a message box that
 // names the failure and then ends the program. After End no handler runs.
 #pragma once
 
@@ -9,13 +9,15 @@
 namespace ui {
 
 // Runs a handler. A RuntimeError thrown inside it (or inside a handler that
-// it raised) is reported once, by the outermost invoke, and ends the program.
-void invoke(const std::function<void()>& handler);
+// it raised) is reported once, by the outermost dispatch, and ends the program.
+void dispatch(const std::function<void()>& handler);
 
 // Ends the program at once: every timer stops, every window closes, no
 // further handler runs, and the event loop returns `exitCode`.
 void End(int exitCode = 0);
 bool programEnded();
+// The status End asked the program to end with.
+int exitCode();
 
 // A message box with the text and an OK button, titled with the program's
 // name; returns when it is closed.

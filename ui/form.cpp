@@ -13,9 +13,13 @@ namespace ui {
 
 namespace {
 
-QScreen* screen() { return QGuiApplication::primaryScreen(); }
+QScreen* screen() {
+    return QGuiApplication::primaryScreen();
+}
 
-int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
+int twipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel()));
+}
 
 }  // namespace
 
@@ -24,8 +28,12 @@ double twipsPerPixel() {
     return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
-double screenWidth() { return screen()->geometry().width() * twipsPerPixel(); }
-double screenHeight() { return screen()->geometry().height() * twipsPerPixel(); }
+double screenWidth() {
+    return screen()->geometry().width() * twipsPerPixel();
+}
+double screenHeight() {
+    return screen()->geometry().height() * twipsPerPixel();
+}
 
 Form::Form(const QString& caption, const Font& font, int clientWidth, int clientHeight) {
     setWindowTitle(caption);
@@ -39,22 +47,40 @@ void Form::Show() {
     activateWindow();
 }
 
-void Form::Hide() { hide(); }
+void Form::Hide() {
+    hide();
+}
 
-double Form::Left() const { return frameGeometry().x() * twipsPerPixel(); }
-double Form::Top() const { return frameGeometry().y() * twipsPerPixel(); }
-double Form::Width() const { return frameGeometry().width() * twipsPerPixel(); }
-double Form::Height() const { return frameGeometry().height() * twipsPerPixel(); }
+double Form::Left() const {
+    return frameGeometry().x() * twipsPerPixel();
+}
+double Form::Top() const {
+    return frameGeometry().y() * twipsPerPixel();
+}
+double Form::Width() const {
+    return frameGeometry().width() * twipsPerPixel();
+}
+double Form::Height() const {
+    return frameGeometry().height() * twipsPerPixel();
+}
 
-void Form::setLeft(double twips) { move(twipsToPixels(twips), frameGeometry().y()); }
-void Form::setTop(double twips) { move(frameGeometry().x(), twipsToPixels(twips)); }
+void Form::setLeft(double twips) {
+    move(twipsToPixels(twips), frameGeometry().y());
+}
+void Form::setTop(double twips) {
+    move(frameGeometry().x(), twipsToPixels(twips));
+}
 
+// The platform window is created first so that its frame is known: Width and
+// Height are the outer size of the window, title bar and borders included.
 void Form::setWidth(double twips) {
+    winId();
     const int frame = frameGeometry().width() - width();
     resize(std::max(1, twipsToPixels(twips) - frame), height());
 }
 
 void Form::setHeight(double twips) {
+    winId();
     const int frame = frameGeometry().height() - height();
     resize(width(), std::max(1, twipsToPixels(twips) - frame));
 }
@@ -68,15 +94,22 @@ void Form::Scale(double x1, double y1, double x2, double y2) {
     update();
 }
 
-double Form::ScaleLeft() const { return userScale_ ? scaleLeft_ : 0.0; }
-double Form::ScaleTop() const { return userScale_ ? scaleTop_ : 0.0; }
-double Form::ScaleWidth() const { return userScale_ ? scaleWidth_ : width() * twipsPerPixel(); }
+double Form::ScaleLeft() const {
+    return userScale_ ? scaleLeft_ : 0.0;
+}
+double Form::ScaleTop() const {
+    return userScale_ ? scaleTop_ : 0.0;
+}
+double Form::ScaleWidth() const {
+    return userScale_ ? scaleWidth_ : width() * twipsPerPixel();
+}
 double Form::ScaleHeight() const {
     return userScale_ ? scaleHeight_ : height() * twipsPerPixel();
 }
 
 QPointF Form::toPixels(double x, double y) const {
-    return {(x - ScaleLeft()) * width() / ScaleWidth(), (y - ScaleTop()) * height() / ScaleHeight()};
+    return {(x - ScaleLeft()) * width() / ScaleWidth(),
+            (y - ScaleTop()) * height() / ScaleHeight()};
 }
 
 void Form::prepareSurface() {

@@ -23,7 +23,7 @@ double screenWidth();
 double screenHeight();
 
 class Form : public QWidget {
-public:
+  public:
     Form(const QString& caption, const Font& font, int clientWidth, int clientHeight);
 
     virtual void Form_Load() {}
@@ -68,11 +68,11 @@ public:
     void addShapes(ShapeArray* shapes) { shapes_.push_back(shapes); }
     void finishLoading();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void prepareSurface();
 
     bool userScale_ = false;

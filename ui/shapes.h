@@ -13,7 +13,7 @@ namespace ui {
 class Form;
 
 class Shape {
-public:
+  public:
     float Left() const { return left_; }
     void setLeft(float left);
     float Top() const { return top_; }
@@ -32,7 +32,7 @@ public:
     int FillStyle() const { return fillStyle_; }
     void setFillStyle(int style);
 
-private:
+  private:
     friend class ShapeArray;
     Form* form_ = nullptr;
     int widthTwips_ = 0;
@@ -45,7 +45,7 @@ private:
 };
 
 class ShapeArray {
-public:
+  public:
     // `count` circles of the design size; element 0 at its design position
     // (twips), the others at 0, 0.
     ShapeArray(Form* form, int count, int widthTwips, int heightTwips, int firstLeft = 0,
@@ -55,7 +55,7 @@ public:
     const Shape& operator()(int index) const;
     int count() const { return static_cast<int>(shapes_.size()); }
 
-private:
+  private:
     std::vector<Shape> shapes_;
 };
 

@@ -22,7 +22,9 @@ Timer::Timer(QObject* parent) : QObject(parent) {
     allTimers().push_back(this);
 }
 
-Timer::~Timer() { std::erase(allTimers(), this); }
+Timer::~Timer() {
+    std::erase(allTimers(), this);
+}
 
 void Timer::setInterval(int milliseconds) {
     interval_ = milliseconds;
@@ -36,7 +38,7 @@ void Timer::setEnabled(bool enabled) {
 
 void Timer::fire() {
     if (handler_) {
-        invoke(handler_);
+        dispatch(handler_);
     }
 }
 

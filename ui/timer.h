@@ -11,7 +11,7 @@
 namespace ui {
 
 class Timer : public QObject {
-public:
+  public:
     static constexpr int kFloorMilliseconds = 16;
 
     explicit Timer(QObject* parent);
@@ -31,7 +31,7 @@ public:
 
     static void stopAll();
 
-private:
+  private:
     void update();
 
     int interval_ = 0;

@@ -5,9 +5,12 @@
 
 #include "core/level_table.h"
 #include "core/runtime_error.h"
+#include "tests/support/rows.h"
 
 namespace palmos {
 namespace {
+
+using palmos::PrintTo;
 
 TEST(LevelTable, StoresPointIndexFastestAndStartsAtZero) {
     LevelTable table(kTablePoints, kTableLevels);
@@ -45,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LevelTableBounds,
                                            OutOfBounds{"LevelBelow", 0, -1},
                                            OutOfBounds{"LevelAbove", 0, 3501},
                                            OutOfBounds{"BothAbove", 61, 3501}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kRowName);
 
 TEST(CheckedArithmetic, NonFiniteResultsAndZeroDivisorsAreRunTimeErrors) {
     LevelTable table(2, 2);

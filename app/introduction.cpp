@@ -1,0 +1,64 @@
+#include "app/introduction.h"
+
+#include <QCloseEvent>
+
+#include "app/language.h"
+#include "single_string/simple_solution.h"
+#include "ui/events.h"
+
+namespace palmos {
+
+namespace {
+
+// The colour of title-bar text in the standard desktop colour scheme.
+const QColor kTitleTextColour = Qt::white;
+
+}  // namespace
+
+Eisagogi1::Eisagogi1() : ui::Form("EISAGOGH", {ui::Face::SansSerif, 8}, 10800, 8400) {
+    setBackColor(kTitleTextColour);
+    Label1.setBackColor(kTitleTextColour);
+    Label2.setBackColor(kTitleTextColour);
+    APLO.onClick([this] { APLO_Click(); });
+    MESADYO.onClick([this] { MESADYO_Click(); });
+    Command1.onClick([this] { Command1_Click(); });
+    Option1.onClick([this] { Option1_Click(); });
+    Option2.onClick([this] { Option2_Click(); });
+}
+
+Eisagogi1& eisagogi1() {
+    return ui::instance<Eisagogi1>();
+}
+
+// Stretch the window over the whole screen.
+void Eisagogi1::Form_Load() {
+    setWidth(ui::screenWidth());
+    setHeight(ui::screenHeight());
+    setTop(0);
+    setLeft(0);
+}
+
+void Eisagogi1::APLO_Click() {
+    PrepareSimpleSolution();
+}
+
+void Eisagogi1::MESADYO_Click() {}
+
+void Eisagogi1::Command1_Click() {
+    ui::End();
+}
+
+void Eisagogi1::Option1_Click() {
+    ApplyLanguage();
+}
+
+void Eisagogi1::Option2_Click() {
+    ApplyLanguage();
+}
+
+void Eisagogi1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ui::dispatch([] { ui::End(); });
+}
+
+}  // namespace palmos

@@ -1,0 +1,62 @@
+#include "app/language.h"
+
+#include <array>
+
+#include "app/introduction.h"
+#include "single_string/window.h"
+
+namespace palmos {
+
+namespace {
+
+// clang-format off
+const std::array kCaptions = {
+    CaptionRow{"ypervola", "Command1", []() -> ui::Captioned& { return ypervola().Command1; }, "start", "ΞΕΚΙΝΑ"},
+    CaptionRow{"ypervola", "Command2", []() -> ui::Captioned& { return ypervola().Command2; }, "elliptic equation", "Ελλειπτική Εξίσωση"},
+    CaptionRow{"ypervola", "Command3", []() -> ui::Captioned& { return ypervola().Command3; }, "END", "ΤΕΡΜΑΤΙΣΜΟΣ"},
+    CaptionRow{"ypervola", "Command4", []() -> ui::Captioned& { return ypervola().Command4; }, "TWO MEDIA", "ΔΥΟ ΜΕΣΑ"},
+    CaptionRow{"ypervola", "Command5", []() -> ui::Captioned& { return ypervola().Command5; }, "INTRODUCTION", "EΙΣΑΓΩΓΗ"},
+    CaptionRow{"ypervola", "elefthero", []() -> ui::Captioned& { return ypervola().elefthero; }, "FREE END", "ΕΛΕΥΘΕΡΟ ΑΚΡΟ"},
+    CaptionRow{"ypervola", "stathero", []() -> ui::Captioned& { return ypervola().stathero; }, "FIXED END", "ΣΤΑΘΕΡΟ ΑΚΡΟ"},
+    CaptionRow{"eisagogi1", "Label2", []() -> ui::Captioned& { return eisagogi1().Label2; }, "", ""},
+    CaptionRow{"eisagogi1", "MESADYO", []() -> ui::Captioned& { return eisagogi1().MESADYO; }, "TWO MEDIA", "ΔΥΟ ΜΕΣΑ"},
+    CaptionRow{"eisagogi1", "Command1", []() -> ui::Captioned& { return eisagogi1().Command1; }, "END", "ΤΕΡΜΑ"},
+    CaptionRow{"eisagogi1", "APLO", []() -> ui::Captioned& { return eisagogi1().APLO; }, "SIMPLE SOLUTION", "ΑΠΛΗ ΛΥΣΗ"},
+    CaptionRow{"eisagogi1", "Option1", []() -> ui::Captioned& { return eisagogi1().Option1; }, "ENGLISH", "ΑΓΓΛΙΚΑ"},
+    CaptionRow{"eisagogi1", "Option2", []() -> ui::Captioned& { return eisagogi1().Option2; }, "GREEK", "ΕΛΛΗΝΙΚΑ"},
+    CaptionRow{"eisagogi1", "Label1", []() -> ui::Captioned& { return eisagogi1().Label1; },
+               "IN THIS SOFTWARE ARE EXAMINED THE PROPERTIES OF PUSLES. THE CONDITIONS IN THE LIMITS ARE EXAMINED. THE DIFFERENT WAY OF REFLECTION IN THE FREE END VS THE REFLECTION IN FIXED END.FOR THE SIMPLE SOLUTION THERE IS NOT A POSSIBILITY OF CHANGE IN THE WIDTH AND HEIGHT OF THE PULSE. IN THE SCREEN IT CAN BE OBSERVED THE INFLUENCE OF THE VALUE OF SPEED IN THE BEHAVIOR OF THE REFLECTED AND TRANSMITTED PULSE. THERE IS ALSO THE POSSIBILITY OF CHANGE IN WIDTH OF PULSE AND THE INTERVAL OF THE TIMER.",
+               "ΣΤΟ ΠΡΟΓΡΑΜΜΑ ΑΥΤΟ ΕΞΕΤΑΖΟΝΤΑΙ ΟΙ ΙΔΙΟΤΗΤΕΣ ΤΩΝ ΠΑΛΜΩΝ . ΕΞΕΤΑΖΟΝΤΑΙ ΟΙ ΟΡΙΑΚΕΣ ΣΥΝΘΗΚΕΣ. ΜΠΟΡΟΥΝ ΝΑ ΠΑΡΑΤΗΡΗΘΕΙ Η ΔΙΑΦΟΡΑ ΣΤΗΝ ΑΝΑΚΛΑΣΗ ΤΟΥ ΠΑΛΜΟΥ ΣΤΟ ΕΛΕΥΘΕΡΟ ΚΑΙ ΣΤΟ ΣΤΑΘΕΡΟ ΑΚΡΟ. ΣΤΗΝ ΑΠΛΗ ΛΥΣΗ ΔΕΝ ΥΠΑΡΧΕΙ Η ΔΥΝΑΤΟΤΗΤΑ ΓΙΑ ΑΛΛΑΓΗ ΤΟΥ ΕΥΡΟΥΣ ΤΟΥ ΠΑΛΜΟΥ Ή ΤΟΥ ΠΛΑΤΟΥΣ ΤΟΥ ΠΑΛΜΟΥ.  ΣΤΗΝ ΟΘΟΝΗ ΔΥΟ ΜΕΣΑ ΜΠΟΡΕΙ ΝΑ ΠΑΡΑΤΗΡΗΘΕΙ Η  ΕΠΙΔΡΑΣΗ ΤΗΣ ΔΙΑΦΟΡΑΣ ΤΗΣ ΤΑΧΥΤΗΤΑΣ ΣΤΗ ΣΥΜΠΕΡΙΦΟΡΑ ΤΟΥ ΑΝΑΚΛΩΜΕΝΟΥ ΚΑΙ ΔΙΑΔΙΔΟΜΕΝΟΥ ΠΑΛΜΟΥ. ΜΠΟΡΕΙ ΝΑ ΜΕΤΑΒΛΗΘΕΙ ΕΠΙΣΗΣ ΤΟ ΠΛΑΤΟΣ ΚΑΙ ΤΟ ΕΥΡΟΣ ΤΟΥ ΠΑΛΜΟΥ ΚΑΘΩΣ ΚΑΙ ΤΟ ΔΙΑΣΤΗΜΑ ΤΟΥ TIMER."},
+};
+// clang-format on
+
+// The Greek branch writes each window's controls in an order of its own; the
+// entries are positions in the table above.
+constexpr std::array kGreekOrder = {4, 3, 2, 0, 1, 5, 6, 7, 8, 9, 11, 12, 10, 13};
+
+void write(const CaptionRow& row, const char* text) {
+    row.target().setCaption(text);
+}
+
+}  // namespace
+
+std::span<const CaptionRow> captionTable() {
+    return kCaptions;
+}
+
+void ApplyLanguage() {
+    Eisagogi1& introduction = eisagogi1();
+    if (introduction.Option1.Value()) {
+        for (const CaptionRow& row : kCaptions) {
+            write(row, row.english);
+        }
+    } else if (introduction.Option2.Value()) {
+        for (const int position : kGreekOrder) {
+            const CaptionRow& row = kCaptions[static_cast<std::size_t>(position)];
+            write(row, row.greek);
+        }
+    }
+    introduction.Show();
+}
+
+}  // namespace palmos

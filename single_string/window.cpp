@@ -1,0 +1,79 @@
+#include "single_string/window.h"
+
+#include "app/introduction.h"
+#include "core/runtime_error.h"
+#include "single_string/simple_solution.h"
+#include "ui/events.h"
+
+namespace palmos {
+
+Ypervola::Ypervola() : ui::Form("APLH LYSH", {ui::Face::TimesNewRoman, 8.25}, 14685, 14790) {
+    Command1.onClick([this] { Command1_Click(); });
+    Command2.onClick([this] { Command2_Click(); });
+    Command3.onClick([this] { Command3_Click(); });
+    Command4.onClick([this] { Command4_Click(); });
+    Command5.onClick([this] { Command5_Click(); });
+    elefthero.onClick([this] { elefthero_Click(); });
+    stathero.onClick([this] { stathero_Click(); });
+    lamdaval.onChange([this] { lamdaval_Change(); });
+    Timer1.onTimer([this] { Timer1_Timer(); });
+}
+
+Ypervola& ypervola() {
+    return ui::instance<Ypervola>();
+}
+
+// START: recompute the motion for the chosen end and play it from level 0.
+void Ypervola::Command1_Click() {
+    PrepareSimpleSolution();
+    CheckSimpleSolution();
+    Timer1.setEnabled(true);
+    Timer1.setInterval(2);
+    timeIndex = 0;
+}
+
+// The elliptic-equation button freezes the animation on its current frame.
+void Ypervola::Command2_Click() {
+    Timer1.setEnabled(false);
+}
+
+void Ypervola::Command3_Click() {
+    ui::End();
+}
+
+void Ypervola::Command4_Click() {}
+
+void Ypervola::Command5_Click() {
+    eisagogi1().Show();
+}
+
+void Ypervola::elefthero_Click() {
+    if (!elefthero.Value()) {
+        stathero.setValue(false);
+    }
+}
+
+void Ypervola::stathero_Click() {
+    if (!stathero.Value()) {
+        elefthero.setValue(false);
+    }
+}
+
+void Ypervola::lamdaval_Change() {
+    lambda = lamdaval.Value() / 10.0;
+}
+
+// One frame: check pass, circles to the current level, on to the next level;
+// the run ends after the frame of level 498.
+void Ypervola::Timer1_Timer() {
+    CheckSimpleSolution();
+    for (int b = 0; b <= lastPoint; ++b) {
+        PlaceSimpleCircle(b, timeIndex);
+    }
+    timeIndex = checkedAdd16(timeIndex, Timer1.Interval());
+    if (timeIndex > 499) {
+        Timer1.setEnabled(false);
+    }
+}
+
+}  // namespace palmos

@@ -1,0 +1,13 @@
+// Helpers for the window tests.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace testing_support {
+
+// Replaces the message box with a recorder; messageBoxes() lists the texts.
+void recordMessageBoxes();
+const QStringList& messageBoxes();
+
+}  // namespace testing_support
