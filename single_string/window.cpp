@@ -2,6 +2,7 @@
 
 #include "app/introduction.h"
 #include "core/runtime_error.h"
+#include "elliptic/window.h"
 #include "single_string/simple_solution.h"
 #include "ui/events.h"
 
@@ -35,6 +36,7 @@ void Ypervola::Command1_Click() {
 // The elliptic-equation button freezes the animation on its current frame.
 void Ypervola::Command2_Click() {
     Timer1.setEnabled(false);
+    elliptikh().Show();
 }
 
 void Ypervola::Command3_Click() {

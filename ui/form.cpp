@@ -132,9 +132,9 @@ void Form::prepareSurface() {
 void Form::PSet(double x, double y, const QColor& colour) {
     prepareSurface();
     QPainter painter(&surface_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, drawWidth_, Qt::SolidLine, Qt::RoundCap));
-    painter.drawPoint(toPixels(x, y));
+    const QPointF centre = toPixels(x, y);
+    const double half = drawWidth_ / 2.0;
+    painter.fillRect(QRectF(centre.x() - half, centre.y() - half, drawWidth_, drawWidth_), colour);
     update();
 }
 
