@@ -4,6 +4,8 @@
 
 #include "app/language.h"
 #include "single_string/simple_solution.h"
+#include "two_media/procedures.h"
+#include "two_media/window.h"
 #include "ui/events.h"
 
 namespace palmos {
@@ -42,7 +44,10 @@ void Eisagogi1::APLO_Click() {
     PrepareSimpleSolution();
 }
 
-void Eisagogi1::MESADYO_Click() {}
+void Eisagogi1::MESADYO_Click() {
+    PrepareTwoMediaSolution();
+    dyomessa().Show();
+}
 
 void Eisagogi1::Command1_Click() {
     ui::End();

@@ -1,9 +1,12 @@
 #include "app/language.h"
 
 #include <array>
+#include <string_view>
 
 #include "app/introduction.h"
+#include "core/runtime_error.h"
 #include "single_string/window.h"
+#include "two_media/window.h"
 
 namespace palmos {
 
@@ -11,6 +14,15 @@ namespace {
 
 // clang-format off
 const std::array kCaptions = {
+    CaptionRow{"dyomessa", "Command1", []() -> ui::Captioned& { return dyomessa().Command1; }, "START", "ΞΕΚΙΝΑ"},
+    CaptionRow{"dyomessa", "Command2", []() -> ui::Captioned& { return dyomessa().Command2; }, "START", "ΞΕΚΙΝΑ"},
+    CaptionRow{"dyomessa", "Command3", []() -> ui::Captioned& { return dyomessa().Command3; }, "STOP", "ΣΤΑΜΑΤΑ"},
+    CaptionRow{"dyomessa", "Command4", []() -> ui::Captioned& { return dyomessa().Command4; }, "INTRODUCTION", "ΕΙΣΑΓΩΓΗ"},
+    CaptionRow{"dyomessa", "Command5", []() -> ui::Captioned& { return dyomessa().Command5; }, "CONTINUE", "ΣΥΝΕΧΙΣΕ"},
+    CaptionRow{"dyomessa", "Command6", []() -> ui::Captioned& { return dyomessa().Command6; }, "END", "ΤΕΡΜΑ"},
+    CaptionRow{"dyomessa", "Command7", []() -> ui::Captioned& { return dyomessa().Command7; }, "STEP", "ΒΗΜΑ ΒΗΜΑ"},
+    CaptionRow{"dyomessa", "elefthero1", []() -> ui::Captioned& { return dyomessa().elefthero1; }, "FREE END", "ΕΛΕΥΘΕΡΟ ΑΚΡΟ"},
+    CaptionRow{"dyomessa", "stathero1", []() -> ui::Captioned& { return dyomessa().stathero1; }, "FIXED END", "ΣΤΑΘΕΡΟ ΑΚΡΟ"},
     CaptionRow{"ypervola", "Command1", []() -> ui::Captioned& { return ypervola().Command1; }, "start", "ΞΕΚΙΝΑ"},
     CaptionRow{"ypervola", "Command2", []() -> ui::Captioned& { return ypervola().Command2; }, "elliptic equation", "Ελλειπτική Εξίσωση"},
     CaptionRow{"ypervola", "Command3", []() -> ui::Captioned& { return ypervola().Command3; }, "END", "ΤΕΡΜΑΤΙΣΜΟΣ"},
@@ -30,9 +42,31 @@ const std::array kCaptions = {
 };
 // clang-format on
 
-// The Greek branch writes each window's controls in an order of its own; the
-// entries are positions in the table above.
-constexpr std::array kGreekOrder = {4, 3, 2, 0, 1, 5, 6, 7, 8, 9, 11, 12, 10, 13};
+// The Greek branch writes each window's controls in an order of its own.
+struct ControlName {
+    std::string_view window;
+    std::string_view control;
+};
+
+constexpr std::array<ControlName, kCaptions.size()> kGreekOrder = {{
+    {"dyomessa", "Command3"},  {"dyomessa", "Command1"},   {"dyomessa", "Command2"},
+    {"dyomessa", "Command4"},  {"dyomessa", "Command5"},   {"dyomessa", "Command6"},
+    {"dyomessa", "Command7"},  {"dyomessa", "elefthero1"}, {"dyomessa", "stathero1"},
+    {"ypervola", "Command5"},  {"ypervola", "Command4"},   {"ypervola", "Command3"},
+    {"ypervola", "Command1"},  {"ypervola", "Command2"},   {"ypervola", "elefthero"},
+    {"ypervola", "stathero"},  {"eisagogi1", "Label2"},    {"eisagogi1", "MESADYO"},
+    {"eisagogi1", "Command1"}, {"eisagogi1", "Option1"},   {"eisagogi1", "Option2"},
+    {"eisagogi1", "APLO"},     {"eisagogi1", "Label1"},
+}};
+
+const CaptionRow& row(const ControlName& name) {
+    for (const CaptionRow& candidate : kCaptions) {
+        if (candidate.window == name.window && candidate.control == name.control) {
+            return candidate;
+        }
+    }
+    raiseSubscriptOutOfRange();
+}
 
 void write(const CaptionRow& row, const char* text) {
     row.target().setCaption(text);
@@ -51,9 +85,8 @@ void ApplyLanguage() {
             write(row, row.english);
         }
     } else if (introduction.Option2.Value()) {
-        for (const int position : kGreekOrder) {
-            const CaptionRow& row = kCaptions[static_cast<std::size_t>(position)];
-            write(row, row.greek);
+        for (const ControlName& name : kGreekOrder) {
+            write(row(name), row(name).greek);
         }
     }
     introduction.Show();

@@ -4,6 +4,8 @@
 #include "core/runtime_error.h"
 #include "elliptic/window.h"
 #include "single_string/simple_solution.h"
+#include "two_media/procedures.h"
+#include "two_media/window.h"
 #include "ui/events.h"
 
 namespace palmos {
@@ -43,7 +45,10 @@ void Ypervola::Command3_Click() {
     ui::End();
 }
 
-void Ypervola::Command4_Click() {}
+void Ypervola::Command4_Click() {
+    PrepareTwoMediaSolution();
+    dyomessa().Show();
+}
 
 void Ypervola::Command5_Click() {
     eisagogi1().Show();

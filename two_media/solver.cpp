@@ -43,8 +43,8 @@ void stepTwoMedia(LevelTable& table, int lastPoint, double c1, double c2, EndMod
     }
 
     // The two newest levels are kept in rows of their own, so that a step
-    // reads plain memory; every value still goes into the table through its
-    // checked store.
+    // reads plain memory; each new level then goes into the table in one
+    // checked row store.
     const auto rowSize = static_cast<std::size_t>(lastPoint) + 1;
     std::vector<double> olderRow(rowSize), currentRow(rowSize), nextRow(rowSize);
     for (int i = 0; i <= lastPoint; ++i) {
@@ -54,9 +54,9 @@ void stepTwoMedia(LevelTable& table, int lastPoint, double c1, double c2, EndMod
     const int mediumTwoEnd = std::min(kTwoMediaJunction, lastPoint);
 
     for (int n = 1; n <= kSteps; ++n) {
-        const double* older = olderRow.data();
-        double* current = currentRow.data();
-        double* next = nextRow.data();
+        const double* __restrict older = olderRow.data();
+        double* __restrict current = currentRow.data();
+        double* __restrict next = nextRow.data();
         current[lastPoint] = table.at(lastPoint, n);
 
         // Point 0: a fixed end stays put; a free end mirrors point 1 into the
@@ -66,13 +66,11 @@ void stepTwoMedia(LevelTable& table, int lastPoint, double c1, double c2, EndMod
         } else {
             next[0] = centre2 * current[0] + c2Squared * (current[1] + current[1]) - older[0];
         }
-        table.set(0, n + 1, next[0]);
 
         // Medium 2.
         for (int i = 1; i < mediumTwoEnd; ++i) {
             next[i] =
                 centre2 * current[i] + c2Squared * (current[i - 1] + current[i + 1]) - older[i];
-            table.set(i, n + 1, next[i]);
         }
 
         // The junction: each side pulls it in proportion to its own speed.
@@ -80,16 +78,15 @@ void stepTwoMedia(LevelTable& table, int lastPoint, double c1, double c2, EndMod
             const int i = kTwoMediaJunction;
             next[i] = junctionCentre * current[i] +
                       junctionWeight * (c1 * current[i + 1] + c2 * current[i - 1]) - older[i];
-            table.set(i, n + 1, next[i]);
         }
 
         // Medium 1, up to the point before the drive end.
         for (int i = kTwoMediaJunction + 1; i < lastPoint; ++i) {
             next[i] =
                 centre1 * current[i] + c1Squared * (current[i - 1] + current[i + 1]) - older[i];
-            table.set(i, n + 1, next[i]);
         }
 
+        storeLevelRow(table, n + 1, next, lastPoint);
         std::swap(olderRow, currentRow);
         std::swap(currentRow, nextRow);
     }

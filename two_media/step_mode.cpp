@@ -1,6 +1,7 @@
 #include "two_media/step_mode.h"
 
-#include <algorithm>
+#include "two_media/solver.h"
+
 #include <cmath>
 #include <cstddef>
 #include <utility>
@@ -45,8 +46,8 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
     }
 
     // Level n and level n+1 of each quantity are kept in rows of their own,
-    // so that a step reads plain memory; every value still goes into its table
-    // through the table's checked store.
+    // so that a step reads plain memory; each new level then goes into its
+    // table in one checked row store.
     const auto rowSize = static_cast<std::size_t>(big) + 1;
     std::vector<double> uOld(rowSize), vOld(rowSize), sOld(rowSize);
     std::vector<double> uNew(rowSize), vNew(rowSize), sNew(rowSize);
@@ -66,25 +67,16 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
         } else if (n > w && n < 2 * w) {
             vSource = -sourceSpeed;
         }
-        vNew[big] = vSource;
         v.set(big, n + 1, vSource);
+        vNew[big] = vSource;
 
-        // Downward, so that v(n+1, i+1) is new when point i reads it: first
-        // the half next to the source with speed c2, then the half next to
-        // point 0 with speed c1.
-        const auto update = [&](int i, double r) {
+        // Downward, so that v(n+1, i+1) is new when point i reads it. The half
+        // next to the source has speed c2, the half next to point 0 speed c1.
+        for (int i = big - 1; i >= 1; --i) {
+            const double r = i >= half ? r2 : r1;
             vNew[i] = vOld[i] + r * (sOld[i] - sOld[i - 1]);
             sNew[i] = sOld[i] + ((vNew[i + 1] - vNew[i]) * dt) / dx;
             uNew[i] = uOld[i] + dt * vNew[i];
-            v.set(i, n + 1, vNew[i]);
-            s.set(i, n + 1, sNew[i]);
-            u.set(i, n + 1, uNew[i]);
-        };
-        for (int i = big - 1; i >= std::max(half, 1); --i) {
-            update(i, r2);
-        }
-        for (int i = std::min(half, big) - 1; i >= 1; --i) {
-            update(i, r1);
         }
 
         if (settings.end == EndMode::Free) {
@@ -97,10 +89,10 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
             sNew[0] = sOld[0] + (vNew[1] * dt) / dx;
             uNew[0] = 0.0;
         }
-        v.set(0, n + 1, vNew[0]);
-        s.set(0, n + 1, sNew[0]);
-        u.set(0, n + 1, uNew[0]);
 
+        storeLevelRow(v, n + 1, vNew.data(), big);
+        storeLevelRow(s, n + 1, sNew.data(), big);
+        storeLevelRow(u, n + 1, uNew.data(), big);
         std::swap(uOld, uNew);
         std::swap(vOld, vNew);
         std::swap(sOld, sNew);

@@ -1,0 +1,148 @@
+#include "two_media/window.h"
+
+#include "app/introduction.h"
+#include "single_string/simple_solution.h"
+#include "two_media/procedures.h"
+#include "ui/events.h"
+
+namespace palmos {
+
+Dyomessa::Dyomessa() : ui::Form("DYO MESA", {ui::Face::SansSerif, 8}, 12600, 8400) {
+    Label1.setForeColor(Qt::red);
+    cmeso1.onChange([this] { cmeso1_Change(); });
+    cmesso2.onChange([this] { cmesso2_Change(); });
+    platos.onChange([this] { platos_Change(); });
+    evros.onChange([this] { evros_Change(); });
+    rythmisidt.onChange([this] { rythmisidt_Change(); });
+    elefthero1.onClick([this] { elefthero1_Click(); });
+    stathero1.onClick([this] { stathero1_Click(); });
+    Command1.onClick([this] { Command1_Click(); });
+    Command2.onClick([this] { Command2_Click(); });
+    Command3.onClick([this] { Command3_Click(); });
+    Command4.onClick([this] { Command4_Click(); });
+    Command5.onClick([this] { Command5_Click(); });
+    Command6.onClick([this] { Command6_Click(); });
+    Command7.onClick([this] { Command7_Click(); });
+    Timer1.onTimer([this] { Timer1_Timer(); });
+    Timer2.onTimer([this] { Timer2_Timer(); });
+}
+
+Dyomessa& dyomessa() {
+    return ui::instance<Dyomessa>();
+}
+
+void Dyomessa::Form_Load() {
+    // The defaults; the change handlers they raise run before the scale
+    // exists, and what they write is overwritten below.
+    evros.setValue(20);
+    platos.setValue(100);
+    cmesso2.setValue(30);
+    cmeso1.setValue(30);
+
+    Scale(0, 0.62, (lastPoint + 2) * 5, -0.3);
+
+    // Solid circles: red for the far side, black from the junction on.
+    for (int i = 0; i <= 60; ++i) {
+        Shape1(i).setFillStyle(0);
+        Shape1(i).setFillColor(i < 30 ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    }
+    ShowCoefficients();
+    ShowPulseLabels();
+}
+
+void Dyomessa::cmeso1_Change() {
+    ShowCoefficients(kReflectedLabelAfterC1);
+    Label1.setCaption(
+        QString::fromStdString(label1Text(cmeso1.Value() / 100.0, SpeedLabelStyle::Change)));
+}
+
+void Dyomessa::cmesso2_Change() {
+    ShowCoefficients();
+    Label2.setCaption(
+        QString::fromStdString(label2Text(cmesso2.Value() / 100.0, SpeedLabelStyle::Change)));
+}
+
+void Dyomessa::platos_Change() {
+    ShowCoefficients();
+    ShowPulseLabels();
+}
+
+void Dyomessa::evros_Change() {
+    Label5.setCaption(QString::fromStdString(label5Text(evros.Value(), englishSelected())));
+}
+
+// The interval itself is taken from the bar at the next START of the step mode.
+void Dyomessa::rythmisidt_Change() {
+    Label4.setCaption(QString::fromStdString(label4Text(rythmisidt.Value())));
+}
+
+// The far-end options only keep each other exclusive; the end takes effect
+// at the next START.
+void Dyomessa::elefthero1_Click() {}
+void Dyomessa::stathero1_Click() {}
+
+// START of the continuous run: recompute with the default parameters and play
+// five levels per tick from level 0.
+void Dyomessa::Command1_Click() {
+    PrepareTwoMediaSolution();
+    CheckTwoMediaSolution();
+    Timer1.setEnabled(true);
+    Timer1.setInterval(5);
+    twoMediaTimeIndex = 0;
+}
+
+void Dyomessa::Timer1_Timer() {
+    CheckTwoMediaSolution();
+    const int level = twoMediaTimeIndex;
+    for (int i = 0; i <= twoMediaLastPoint; ++i) {
+        ui::Shape& circle = Shape1(i);
+        circle.setTop(static_cast<float>(circle.Height() / 2 + twoMediaTable.at(i, level)));
+    }
+    twoMediaTimeIndex = checkedAdd16(twoMediaTimeIndex, Timer1.Interval());
+    if (twoMediaTimeIndex > 999) {
+        Timer1.setEnabled(false);
+    }
+}
+
+// START of the step mode, with the speeds, pulse and interval now set.
+void Dyomessa::Command2_Click() {
+    Command7.setVisible(false);
+    PrepareStepMode();
+    stepLevel = 0;
+    stepRunFinished = false;
+    Timer2.setEnabled(true);
+    Timer2.setInterval(rythmisidt.Value());
+}
+
+// STOP: pause and offer single steps.
+void Dyomessa::Command3_Click() {
+    Command7.setVisible(true);
+    Timer2.setEnabled(false);
+}
+
+// INTRODUCTION: the only button that hides its window; runs go on.
+void Dyomessa::Command4_Click() {
+    eisagogi1().Show();
+    Hide();
+}
+
+// CONTINUE, unless the run has reached its last level.
+void Dyomessa::Command5_Click() {
+    if (!stepRunFinished) {
+        Timer2.setEnabled(true);
+    }
+}
+
+void Dyomessa::Command6_Click() {
+    ui::End();
+}
+
+void Dyomessa::Command7_Click() {
+    ShowNextStep();
+}
+
+void Dyomessa::Timer2_Timer() {
+    ShowNextStep();
+}
+
+}  // namespace palmos
