@@ -128,6 +128,8 @@ void OptionButton::paintEvent(QPaintEvent*) {
 
 Label::Label(Form* form, const Design& design) : QLabel(form) {
     form->place(this, design);
+    // Labels lie on the window itself, beneath every other control.
+    lower();
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setText(design.caption);
@@ -156,10 +158,10 @@ TextBox::TextBox(Form* form, const Design& design, bool multiLine) : QPlainTextE
     form->place(this, design);
     setReadOnly(true);
     setLineWrapMode(multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-    if (!multiLine) {
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    }
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(multiLine ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    document()->setDocumentMargin(2);
     setPlainText(design.caption);
 }
 

@@ -140,6 +140,35 @@ TEST(TwoMediaSolver, JunctionIsInvisibleWithEqualSpeeds) {
     }
 }
 
+struct SpeedsRow {
+    const char* name;
+    double c1;
+    double c2;
+};
+
+class TwoMediaFirstMoves : public ::testing::TestWithParam<SpeedsRow> {};
+
+// Each point first moves one level after its neighbour towards the drive, when
+// only that neighbour's term of its row is non-zero: c1 * c1 on the drive side,
+// the c1 share (2 c1 c2 / (c1 + c2)) * c1 at the junction, c2 * c2 beyond it.
+TEST_P(TwoMediaFirstMoves, FollowTheRowOfTheirMedium) {
+    const SpeedsRow row = GetParam();
+    const LevelTable table = solved({.c1 = row.c1, .c2 = row.c2});
+    const auto firstMove = [&table](int point) { return table.at(point, kLastPoint - point + 2); };
+    const double c1 = row.c1;
+    const double c2 = row.c2;
+    EXPECT_NEAR(firstMove(31) / firstMove(32), c1 * c1, 1e-12);
+    EXPECT_NEAR(firstMove(30) / firstMove(31), 2 * c1 * c2 / (c1 + c2) * c1, 1e-12);
+    EXPECT_NEAR(firstMove(29) / firstMove(30), c2 * c2, 1e-12);
+    EXPECT_NEAR(firstMove(1) / firstMove(2), c2 * c2, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TwoMediaFirstMoves,
+                         ::testing::Values(SpeedsRow{"FasterDriveSide", 0.6, 0.3},
+                                           SpeedsRow{"SlowerDriveSide", 0.25, 0.9},
+                                           SpeedsRow{"EqualSpeeds", 0.3, 0.3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(TwoMediaSolver, WritesOnlyTheCellsOfTheString) {
     LevelTable table(kTablePoints, kTableLevels);
     for (int n = 0; n < kTableLevels; n += 50) {

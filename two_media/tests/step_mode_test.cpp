@@ -123,6 +123,30 @@ TEST(StepMode, DisturbanceMovesOnePointPerLevelTowardsPointZero) {
     }
 }
 
+// Points 30..59 carry c2 and points 1..29 c1: a run with a different c1 is the
+// same as one with c2 everywhere until point 29 first moves, at level 32.
+TEST(StepMode, MediaMeetBetweenPoints29And30) {
+    const auto twoSpeeds = solved({.c1 = 1.2, .c2 = 0.3});
+    const auto oneSpeed = solved({.c1 = 0.3, .c2 = 0.3});
+    for (int n = 0; n <= 31; ++n) {
+        for (int i = 0; i < kStepPoints; ++i) {
+            ASSERT_EQ(twoSpeeds->u.at(i, n), oneSpeed->u.at(i, n)) << i << ", " << n;
+            ASSERT_EQ(twoSpeeds->v.at(i, n), oneSpeed->v.at(i, n)) << i << ", " << n;
+            ASSERT_EQ(twoSpeeds->s.at(i, n), oneSpeed->s.at(i, n)) << i << ", " << n;
+        }
+    }
+    EXPECT_NE(twoSpeeds->u.at(29, 32), oneSpeed->u.at(29, 32));
+    EXPECT_EQ(twoSpeeds->u.at(30, 32), oneSpeed->u.at(30, 32));
+}
+
+// A free end moves with point 1: the slope between them stays 0.
+TEST(StepMode, FreeEndKeepsZeroSlope) {
+    for (int n = 0; n <= kLastComputedLevel; ++n) {
+        ASSERT_EQ(freeDefaults().s.at(0, n), 0.0) << n;
+        ASSERT_EQ(freeDefaults().u.at(0, n), freeDefaults().u.at(1, n)) << n;
+    }
+}
+
 TEST(StepMode, ARunOverwritesWhatTheRunBeforeLeft) {
     StepTables reused;
     solveStepMode(reused.u, reused.v, reused.s, {.c1 = 1.7, .width = 45, .end = EndMode::Free});
