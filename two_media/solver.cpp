@@ -16,6 +16,15 @@ constexpr int kCheckWalkLimit = 40;
 
 }  // namespace
 
+void storeLevelRow(LevelTable& table, int level, const double* values, int count) {
+    if (count > table.points() || level < 0 || level >= table.levels()) {
+        raiseSubscriptOutOfRange();
+    }
+    for (int i = 0; i < count; ++i) {
+        table.set(i, level, values[i]);
+    }
+}
+
 void writeTwoMediaDrivePulse(LevelTable& table, int drivePoint, float baseDepth, int height) {
     // Single precision throughout: the depth is a single and the other
     // factors are small whole numbers.

@@ -13,6 +13,8 @@ namespace ui {
 
 namespace {
 
+QStringList history;
+
 QScreen* screen() {
     return QGuiApplication::primaryScreen();
 }
@@ -41,7 +43,12 @@ Form::Form(const QString& caption, const Font& font, int clientWidth, int client
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
 }
 
+const QStringList& windowHistory() {
+    return history;
+}
+
 void Form::Show() {
+    history.append(QStringLiteral("show ") + windowTitle());
     show();
     raise();
     activateWindow();
@@ -172,6 +179,7 @@ void Form::finishLoading() {
     for (std::size_t i = 1; i < tabOrder_.size(); ++i) {
         setTabOrder(tabOrder_[i - 1].second, tabOrder_[i].second);
     }
+    history.append(QStringLiteral("load ") + windowTitle());
     Form_Load();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <QStringList>
 #include <QWidget>
 #include <utility>
 #include <vector>
@@ -82,6 +83,10 @@ class Form : public QWidget {
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::vector<ShapeArray*> shapes_;
 };
+
+// What happened to the program's windows so far, in order: "load <title>"
+// when a window is created and loaded, "show <title>" when it is shown.
+const QStringList& windowHistory();
 
 // The one instance of window class F, created and loaded on first use. While
 // Form_Load runs, references to the window return the instance being loaded.
