@@ -1,7 +1,7 @@
 // The two-media string of the continuous run: points 0..lastPoint, the last
 // one driven with a triangular pulse. Points 31 and above carry the speed c1
-// (the drive side), points 0..29 the speed c2, and point 30 is the junction
-// where a pulse is partly reflected and partly transmitted. Point 0 is a free
+// (the drive side), points 0..29 the speed c2, and point 30, the junction,
+// has a row of its own that weighs each side by its speed. Point 0 is a free
 // or a fixed end. The motion is solved with the explicit three-level scheme
 // of the wave equation and kept in a LevelTable, cell (point, level).
 #pragma once

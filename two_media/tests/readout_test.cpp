@@ -244,12 +244,5 @@ INSTANTIATE_TEST_SUITE_P(
         LabelRow{"Label5Greek", label5Text(45, false), "ΕΥΡΟΣ ΠΑΛΜΟΥ=45"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FirstPulseHeight, GrowsWithWidthAndHeight) {
-    EXPECT_NEAR(firstPulseHeight(0.3f, 20, 100, 0.6), 3.6, 1e-6);
-    EXPECT_NEAR(firstPulseHeight(0.3f, 45, 100, 0.6), 8.1, 1e-6);
-    EXPECT_NEAR(firstPulseHeight(0.3f, 15, 10, 0.6), 0.27, 1e-7);
-    EXPECT_EQ(firstPulseHeight(0.3f, 20, 100, 0.0), 0.0);
-}
-
 }  // namespace
 }  // namespace palmos

@@ -68,15 +68,6 @@ TEST(TwoMediaSolver, FixedEndStaysAtZeroAtEveryLevel) {
     }
 }
 
-TEST(TwoMediaSolver, StringStartsAtRest) {
-    for (int i = 0; i < kLastPoint; ++i) {
-        for (int n = 0; n <= 1; ++n) {
-            EXPECT_EQ(fixedTable().at(i, n), 0.0) << i << ", " << n;
-            EXPECT_EQ(freeTable().at(i, n), 0.0) << i << ", " << n;
-        }
-    }
-}
-
 TEST(TwoMediaSolver, FreeAndFixedEndsAgreeUntilThePulseReachesPointZero) {
     for (int n = 0; n < kFirstLevelAtPointZero; ++n) {
         for (int i = 0; i <= kLastPoint; ++i) {
@@ -91,7 +82,8 @@ TEST(TwoMediaSolver, FreeAndFixedEndsAgreeUntilThePulseReachesPointZero) {
 }
 
 // A disturbance travels at most one point per level: point 60 - d is still at
-// rest at level d + 1 and moves from level d + 2 on.
+// rest at level d + 1 and moves from level d + 2 on. Levels 0 and 1 of the
+// string are therefore at rest.
 TEST(TwoMediaSolver, DisturbanceTravelsAtMostOnePointPerLevel) {
     for (const LevelTable* table : {&fixedTable(), &freeTable()}) {
         for (int d = 1; d <= kLastPoint; ++d) {
