@@ -22,77 +22,42 @@ std::string joined(std::initializer_list<const char*> pieces) {
     return text;
 }
 
-TEST(CoefficientReadout, DefaultsInEnglish) {
-    EXPECT_EQ(coefficientReadout(kDefaults, true), joined({"A1/A0 =",
-                                                           "0.00",
-                                                           " B1/A0 = ",
-                                                           "1.00",
-                                                           "A0 = ",
-                                                           "3.60",
-                                                           "A1 =",
-                                                           "0.00",
-                                                           " B1=",
-                                                           "3.60",
-                                                           "REFLECTED= A0 X",
-                                                           "0.00",
-                                                           " TRANSMITTED=  A0 X",
-                                                           "1.00",
-                                                           "A0 = ",
-                                                           "3.60",
-                                                           "A1 =",
-                                                           "0.00",
-                                                           " B1=",
-                                                           "3.60"}));
+// The defaults, piece by piece: the ratios block in Latin letters, then the
+// block of the chosen language.
+const char* const kDefaultRatios[] = {
+    "A1/A0 =", "0.00", " B1/A0 = ", "1.00", "A0 = ", "3.60", "A1 =", "0.00", " B1=", "3.60"};
+
+struct DefaultsRow {
+    const char* name;
+    bool english;
+    std::string_view label;  // the English reflected label passed in
+    const char* reflected;
+    const char* transmitted;
+};
+
+class CoefficientDefaults : public ::testing::TestWithParam<DefaultsRow> {};
+
+TEST_P(CoefficientDefaults, ReadPieceByPiece) {
+    const DefaultsRow row = GetParam();
+    std::string expected;
+    for (const char* piece : kDefaultRatios) {
+        expected += piece;
+    }
+    expected += joined({row.reflected, "0.00", row.transmitted, "1.00", "A0 = ", "3.60",
+                        "A1 =", "0.00", " B1=", "3.60"});
+    EXPECT_EQ(coefficientReadout(kDefaults, row.english, row.label), expected);
 }
 
-TEST(CoefficientReadout, MovingC1WritesTheReflectedLabelWithABlank) {
-    EXPECT_EQ(coefficientReadout(kDefaults, true, kReflectedLabelAfterC1),
-              joined({"A1/A0 =",
-                      "0.00",
-                      " B1/A0 = ",
-                      "1.00",
-                      "A0 = ",
-                      "3.60",
-                      "A1 =",
-                      "0.00",
-                      " B1=",
-                      "3.60",
-                      "REFLECTED = A0 X",
-                      "0.00",
-                      " TRANSMITTED=  A0 X",
-                      "1.00",
-                      "A0 = ",
-                      "3.60",
-                      "A1 =",
-                      "0.00",
-                      " B1=",
-                      "3.60"}));
-}
-
-TEST(CoefficientReadout, DefaultsInGreekIgnoreTheEnglishLabel) {
-    const std::string greek = joined({"A1/A0 =",
-                                      "0.00",
-                                      " B1/A0 = ",
-                                      "1.00",
-                                      "A0 = ",
-                                      "3.60",
-                                      "A1 =",
-                                      "0.00",
-                                      " B1=",
-                                      "3.60",
-                                      "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X",
-                                      "0.00",
-                                      " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X",
-                                      "1.00",
-                                      "A0 = ",
-                                      "3.60",
-                                      "A1 =",
-                                      "0.00",
-                                      " B1=",
-                                      "3.60"});
-    EXPECT_EQ(coefficientReadout(kDefaults, false), greek);
-    EXPECT_EQ(coefficientReadout(kDefaults, false, kReflectedLabelAfterC1), greek);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CoefficientDefaults,
+    ::testing::Values(
+        DefaultsRow{"English", true, kReflectedLabel, "REFLECTED= A0 X", " TRANSMITTED=  A0 X"},
+        DefaultsRow{"EnglishAfterC1", true, kReflectedLabelAfterC1, "REFLECTED = A0 X",
+                    " TRANSMITTED=  A0 X"},
+        DefaultsRow{"Greek", false, kReflectedLabel, "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X", " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"},
+        DefaultsRow{"GreekAfterC1", false, kReflectedLabelAfterC1, "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X",
+                    " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct NumbersRow {
     const char* name;
