@@ -9,6 +9,12 @@ namespace palmos {
 
 Dyomessa::Dyomessa() : ui::Form("DYO MESA", {ui::Face::SansSerif, 8}, 12600, 8400) {
     Label1.setForeColor(Qt::red);
+    // Each bar is named, for screen readers, by the label that shows its value.
+    Label1.setBuddy(&cmeso1);
+    Label2.setBuddy(&cmesso2);
+    Label3.setBuddy(&platos);
+    Label4.setBuddy(&rythmisidt);
+    Label5.setBuddy(&evros);
     cmeso1.onChange([this] { cmeso1_Change(); });
     cmesso2.onChange([this] { cmesso2_Change(); });
     platos.onChange([this] { platos_Change(); });

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -43,6 +44,23 @@ void CommandButton::setCaption(const QString& caption) {
 void CommandButton::onClick(std::function<void()> handler) {
     connect(this, &QPushButton::clicked, this,
             [handler = std::move(handler)] { dispatch(handler); });
+}
+
+namespace {
+
+// Enter and Return press a focused button, as Space does.
+bool pressesButton(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if (pressesButton(event)) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 OptionButton::OptionButton(Form* form, const Design& design, Style style, bool selected)
@@ -91,6 +109,14 @@ void OptionButton::nextCheckState() {
     if (clickHandler_) {
         dispatch(clickHandler_);
     }
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    if (pressesButton(event)) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void OptionButton::checkStateSet() {
@@ -178,12 +204,43 @@ ScrollBar::ScrollBar(Form* form, const Design& design, Qt::Orientation orientati
     setRange(range.min, range.max);
     setSingleStep(1);
     setPageStep(range.largeChange);
+    // Arrow keys move it by 1, Page Up and Page Down by LargeChange.
+    setFocusPolicy(Qt::StrongFocus);
     QScrollBar::setValue(range.value);
     connect(this, &QScrollBar::valueChanged, this, [this] {
         if (changeHandler_) {
             dispatch(changeHandler_);
         }
     });
+}
+
+// The desktop's keys: arrows move by 1 (right and down towards Max), Page Up
+// and Page Down by LargeChange, Home and End to Min and Max.
+void ScrollBar::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            triggerAction(SliderSingleStepAdd);
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            triggerAction(SliderSingleStepSub);
+            break;
+        case Qt::Key_PageDown:
+            triggerAction(SliderPageStepAdd);
+            break;
+        case Qt::Key_PageUp:
+            triggerAction(SliderPageStepSub);
+            break;
+        case Qt::Key_Home:
+            triggerAction(SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            triggerAction(SliderToMaximum);
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+    }
 }
 
 void ScrollBar::setValue(int value) {

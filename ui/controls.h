@@ -61,6 +61,9 @@ class CommandButton : public QPushButton, public Captioned {
     QString Caption() const override { return text(); }
     void setCaption(const QString& caption) override;
     void onClick(std::function<void()> handler);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // An option button; the option buttons of one window form one exclusive
@@ -84,6 +87,7 @@ class OptionButton : public QAbstractButton, public Captioned {
     bool hitButton(const QPoint& pos) const override;
     void checkStateSet() override;
     void nextCheckState() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     Style style_;
@@ -128,6 +132,9 @@ class ScrollBar : public QScrollBar {
     int Max() const { return maximum(); }
     int LargeChange() const { return pageStep(); }
     void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::function<void()> changeHandler_;

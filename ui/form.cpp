@@ -166,7 +166,9 @@ void Form::place(QWidget* control, const Design& design) {
     if (design.font.face != Face::Inherit || design.font.points > 0.0) {
         control->setFont(makeFont(design.font));
     }
-    control->setAccessibleName(design.caption);
+    if (!design.caption.isEmpty()) {
+        control->setAccessibleName(design.caption);
+    }
     control->setVisible(design.visible);
     if (design.tabIndex >= 0) {
         tabOrder_.emplace_back(design.tabIndex, control);
