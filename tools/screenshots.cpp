@@ -1,0 +1,72 @@
+// Renders the program's windows offscreen into PNG files for the README:
+//   palmos_screenshots <folder>
+// Each picture shows a window as a student sees it in the middle of its
+// lesson.
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+
+#include "app/introduction.h"
+#include "app/language.h"
+#include "elliptic/window.h"
+#include "single_string/window.h"
+#include "two_media/window.h"
+#include "ui/events.h"
+
+namespace {
+
+using namespace palmos;
+
+void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+
+void save(QWidget& window, const QDir& folder, const char* name) {
+    QApplication::processEvents();
+    const QString path = folder.filePath(QString::fromUtf8(name));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    ui::setMessageBoxHook([](const QString&) {});
+
+    ui::dispatch(ApplyLanguage);
+    save(eisagogi1(), folder, "introduction-english.png");
+
+    // The pulse on its way back from the fixed end, upside down.
+    click(eisagogi1().APLO);
+    click(ypervola().Command1);
+    for (int tick = 0; tick < 165; ++tick) {
+        ypervola().Timer1.fire();
+    }
+    save(ypervola(), folder, "simple-solution.png");
+
+    click(ypervola().Command2);
+    click(elliptikh().Command1);
+    save(elliptikh(), folder, "elliptic-equation.png");
+
+    // A pulse from the slow medium has crossed into the fast one: part of it
+    // travels on, part comes back upright.
+    click(ypervola().Command4);
+    ui::dispatch([] {
+        dyomessa().cmeso1.setValue(120);
+        dyomessa().cmesso2.setValue(20);
+    });
+    click(dyomessa().Command2);
+    for (int tick = 0; tick < 170; ++tick) {
+        dyomessa().Timer2.fire();
+    }
+    click(dyomessa().Command3);
+    save(dyomessa(), folder, "two-media.png");
+
+    click(dyomessa().Command4);
+    click(eisagogi1().Option2);
+    save(eisagogi1(), folder, "introduction-greek.png");
+    return 0;
+}
