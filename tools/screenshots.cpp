@@ -18,7 +18,9 @@ namespace {
 
 using namespace palmos;
 
-void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+void click(QAbstractButton& button) {
+    QTest::mouseClick(&button, Qt::LeftButton);
+}
 
 void save(QWidget& window, const QDir& folder, const char* name) {
     QApplication::processEvents();

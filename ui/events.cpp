@@ -13,28 +13,27 @@ namespace ui {
 namespace {
 
 bool ended = false;
+bool failing = false;
 int endStatus = 0;
-int handlerDepth = 0;
 std::function<void(const QString&)> messageBoxHook;
 
+// Nothing else runs while the message box names the failure; then the
+// program ends.
 void reportRuntimeError(const char* what) {
+    failing = true;
+    Timer::stopAll();
     MsgBox(QStringLiteral("Run-time error: %1").arg(QString::fromUtf8(what)));
     End(1);
 }
 
 }  // namespace
 
+// Handlers that code raises (a bar's Change when code sets its Value, an
+// option's Click when code selects it) run inside the handler that raised
+// them, so their failures reach this same dispatch. A dispatch from an event
+// loop nested in a handler (a message box's) reports its own.
 void dispatch(const std::function<void()>& handler) {
-    if (ended) {
-        return;
-    }
-    struct Depth {
-        Depth() { ++handlerDepth; }
-        ~Depth() { --handlerDepth; }
-    } depth;
-    if (handlerDepth > 1) {
-        // A handler raised by another one: the outer dispatch reports failures.
-        handler();
+    if (ended || failing) {
         return;
     }
     try {

@@ -9,7 +9,7 @@
 namespace ui {
 
 // Runs a handler. A RuntimeError thrown inside it (or inside a handler that
-// it raised) is reported once, by the outermost dispatch, and ends the program.
+// it raised) is reported in a message box, and the program ends.
 void dispatch(const std::function<void()>& handler);
 
 // Ends the program at once: every timer stops, every window closes, no
