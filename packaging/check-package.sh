@@ -89,6 +89,7 @@ xmllint --noout "$icon" || fail "icon is not well-formed XML"
 
 # ---------------------------------------------------------------------------
 step "cpack -G DEB"
+# Package what is already built (cpack's own build step finds it up to date).
 deb=$work/pkg/palmos_${version}_${arch}.deb
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pkg") \
     >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log" >&2; fail "cpack failed"; exit 1; }
