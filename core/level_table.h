@@ -4,12 +4,52 @@
 // every value stored must be finite.
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "core/runtime_error.h"
 
 namespace palmos {
+
+// Memory for the tables' cells, zeroed by calloc and left as it comes: a new
+// table is all zeros without a single cell written, so the operating system
+// maps its pages only when a solver first reaches them, and a table's levels
+// that a run never reaches take no memory.
+template <class T>
+struct ZeroedAllocator {
+    using value_type = T;
+
+    ZeroedAllocator() = default;
+    template <class U>
+    ZeroedAllocator(const ZeroedAllocator<U>&) {}
+
+    T* allocate(std::size_t count) {
+        void* memory = std::calloc(count, sizeof(T));
+        if (memory == nullptr) {
+            throw std::bad_alloc();
+        }
+        return static_cast<T*>(memory);
+    }
+    void deallocate(T* memory, std::size_t) { std::free(memory); }
+
+    // A new element keeps calloc's zero (T is trivial); a copy is copied.
+    template <class U>
+    void construct(U*) {
+        static_assert(std::is_trivial_v<U>);
+    }
+    template <class U, class Value>
+    void construct(U* element, Value&& value) {
+        ::new (static_cast<void*>(element)) U(std::forward<Value>(value));
+    }
+
+    friend bool operator==(const ZeroedAllocator&, const ZeroedAllocator&) { return true; }
+};
 
 class LevelTable {
   public:
@@ -22,20 +62,77 @@ class LevelTable {
     double at(int point, int level) const { return cells_[index(point, level)]; }
     void set(int point, int level, double value) { cells_[index(point, level)] = checked(value); }
 
+    // The solvers work a level at a time, and check a whole row at once
+    // instead of every cell: the level and the number of points when they
+    // take the row, the values stored when they are done with it.
+
+    // Points 0..count-1 of one level, to read.
+    const double* row(int level, int count) const { return cells_.data() + rowStart(level, count); }
+
+    // Points 0..count-1 of one level, to write (see writeRow).
+    class RowWriter {
+      public:
+        // Stores `value` as point `point`, which the solver's loops keep
+        // within 0..count-1, and notes whether the value is finite.
+        void store(int point, double value) {
+            cells_[point] = value;
+            // value - value is +0 (all bits clear) for a finite value and a
+            // NaN for an infinity or a NaN.
+            nonFinite_ |= std::bit_cast<std::uint64_t>(value - value);
+        }
+
+      private:
+        friend class LevelTable;
+        explicit RowWriter(double* cells) : cells_(cells) {}
+        bool allFinite() const { return nonFinite_ == 0; }
+
+        double* cells_;
+        std::uint64_t nonFinite_ = 0;
+    };
+
+    // Writes points 0..count-1 of one level: fill(RowWriter&) stores each of
+    // them. The level and the count are checked before fill runs; after it,
+    // the first point whose value is not finite raises the run-time error,
+    // as set would (the row then holds what fill stored).
+    template <class Fill>
+    void writeRow(int level, int count, Fill&& fill) {
+        double* cells = cells_.data() + rowStart(level, count);
+        RowWriter row(cells);
+        fill(row);
+        if (!row.allFinite()) [[unlikely]] {
+            for (int i = 0; i < count; ++i) {
+                (void)checked(cells[i]);
+            }
+        }
+    }
+
     // Back to all zeros, as at program start.
     void clear() { cells_.assign(cells_.size(), 0.0); }
 
   private:
+    // A negative index turns into a huge unsigned one, so one comparison
+    // checks both bounds.
+    static bool below(int index, int limit) {
+        return static_cast<unsigned>(index) < static_cast<unsigned>(limit);
+    }
+
     std::size_t index(int point, int level) const {
-        if (point < 0 || point >= points_ || level < 0 || level >= levels_) [[unlikely]] {
+        if (!below(point, points_) || !below(level, levels_)) [[unlikely]] {
             raiseSubscriptOutOfRange();
         }
         return static_cast<std::size_t>(point) + static_cast<std::size_t>(points_) * level;
     }
 
+    std::size_t rowStart(int level, int count) const {
+        if (!below(count, points_ + 1) || !below(level, levels_)) [[unlikely]] {
+            raiseSubscriptOutOfRange();
+        }
+        return static_cast<std::size_t>(points_) * level;
+    }
+
     int points_;
     int levels_;
-    std::vector<double> cells_;
+    std::vector<double, ZeroedAllocator<double>> cells_;
 };
 
 // The size of the two large solution tables: points 0..100, levels 0..5000.

@@ -78,19 +78,23 @@ double sweep(std::vector<double>& grid, double w, double k) {
     constexpr std::size_t up = kEllipticTableSize;
     double largest = 0.0;
     for (int i = kEllipticFirst + 1; i <= kEllipticLast - 1; ++i) {
+        // The lower neighbour of the next point, kept at hand rather than
+        // read back from the grid just after it was written.
+        double below = u[cell(i, kEllipticFirst)];
         for (int j = kEllipticFirst + 1; j <= kEllipticLast - 1; ++j) {
-            if (insideSquare(i, j)) {
-                continue;
-            }
             const std::size_t c = cell(i, j);
             const double old = u[c];
-            const double next =
-                checked((u[c - 1] + u[c + 1] + u[c + up] + u[c - up]) * w + k * old);
+            if (insideSquare(i, j)) {
+                below = old;
+                continue;
+            }
+            const double next = checked((u[c - 1] + u[c + 1] + u[c + up] + below) * w + k * old);
             const double change = std::fabs(next - old);
             if (change > largest) {
                 largest = change;
             }
             u[c] = next;
+            below = next;
         }
     }
     return checked(largest);

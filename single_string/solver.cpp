@@ -30,19 +30,27 @@ void writeSimpleDrivePulse(LevelTable& table, int drivePoint) {
 void stepSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode end) {
     const double lambda2 = checked(lambda * lambda);
     const double centre = checked(2.0 * (1.0 - lambda2));
+    if (lastPoint < 1) {
+        return;
+    }
+    // Each level is formed from points 0..lastPoint of the two before it.
+    const double* older = table.row(0, lastPoint + 1);
+    const double* current = table.row(1, lastPoint + 1);
     for (int n = 1; n <= kSteps; ++n) {
-        for (int k = 0; k < lastPoint; ++k) {
-            double next;
-            if (k == 0 && end == EndMode::Fixed) {
-                next = 0.0;
+        table.writeRow(n + 1, lastPoint, [=](LevelTable::RowWriter& next) {
+            if (end == EndMode::Fixed) {
+                next.store(0, 0.0);
             } else {
                 // A free end mirrors point 1 into the point beyond the end (zero slope).
-                const double left = k == 0 ? table.at(1, n) : table.at(k - 1, n);
-                next = lambda2 * (left + table.at(k + 1, n)) + centre * table.at(k, n) -
-                       table.at(k, n - 1);
+                next.store(0, lambda2 * (current[1] + current[1]) + centre * current[0] - older[0]);
             }
-            table.set(k, n + 1, next);
-        }
+            for (int k = 1; k < lastPoint; ++k) {
+                next.store(k, lambda2 * (current[k - 1] + current[k + 1]) + centre * current[k] -
+                                  older[k]);
+            }
+        });
+        older = current;
+        current = table.row(n + 1, lastPoint + 1);
     }
 }
 
@@ -74,15 +82,21 @@ SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int inte
         for (int n = timeIndex - interval + 1; n <= timeIndex; ++n) {
             ++result.sweeps;
             double trial = 0.0;
-            for (int j = 2; j <= lastPoint; ++j) {
-                double sum = table.at(j - 1, n + 1) + table.at(j + 1, n + 1) + table.at(j + 1, n);
-                sum = sum - centreWeight * (2.0 * table.at(j, n));
-                sum = sum + table.at(j - 1, n);
-                sum = sum - olderWeight * table.at(j, n - 1);
-                trial = checked(scale * sum);
-                const double deviation = std::fabs(trial - table.at(j, n));
-                if (deviation > largest) {
-                    largest = deviation;
+            if (lastPoint >= 2) {
+                // Points 1..lastPoint+1 of three levels.
+                const double* older = table.row(n - 1, lastPoint + 2);
+                const double* current = table.row(n, lastPoint + 2);
+                const double* next = table.row(n + 1, lastPoint + 2);
+                for (int j = 2; j <= lastPoint; ++j) {
+                    double sum = next[j - 1] + next[j + 1] + current[j + 1];
+                    sum = sum - centreWeight * (2.0 * current[j]);
+                    sum = sum + current[j - 1];
+                    sum = sum - olderWeight * older[j];
+                    trial = checked(scale * sum);
+                    const double deviation = std::fabs(trial - current[j]);
+                    if (deviation > largest) {
+                        largest = deviation;
+                    }
                 }
             }
             if (largest < kCheckTolerance) {

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
-#include <utility>
-#include <vector>
 
 namespace palmos {
 
@@ -15,15 +12,6 @@ constexpr int kSteps = 2500;
 constexpr int kCheckWalkLimit = 40;
 
 }  // namespace
-
-void storeLevelRow(LevelTable& table, int level, const double* values, int count) {
-    if (count > table.points() || level < 0 || level >= table.levels()) {
-        raiseSubscriptOutOfRange();
-    }
-    for (int i = 0; i < count; ++i) {
-        table.set(i, level, values[i]);
-    }
-}
 
 void writeTwoMediaDrivePulse(LevelTable& table, int drivePoint, float baseDepth, int height) {
     // Single precision throughout: the depth is a single and the other
@@ -51,53 +39,45 @@ void stepTwoMedia(LevelTable& table, int lastPoint, double c1, double c2, EndMod
         return;
     }
 
-    // The two newest levels are kept in rows of their own, so that a step
-    // reads plain memory; each new level then goes into the table in one
-    // checked row store.
-    const auto rowSize = static_cast<std::size_t>(lastPoint) + 1;
-    std::vector<double> olderRow(rowSize), currentRow(rowSize), nextRow(rowSize);
-    for (int i = 0; i <= lastPoint; ++i) {
-        olderRow[i] = table.at(i, 0);
-        currentRow[i] = table.at(i, 1);
-    }
+    // Each level is formed from points 0..lastPoint of the two before it
+    // (the drive end is read, never computed); each row is checked once,
+    // when it is taken.
     const int mediumTwoEnd = std::min(kTwoMediaJunction, lastPoint);
-
+    const double* older = table.row(0, lastPoint + 1);
+    const double* current = table.row(1, lastPoint + 1);
     for (int n = 1; n <= kSteps; ++n) {
-        const double* __restrict older = olderRow.data();
-        double* __restrict current = currentRow.data();
-        double* __restrict next = nextRow.data();
-        current[lastPoint] = table.at(lastPoint, n);
+        table.writeRow(n + 1, lastPoint, [=](LevelTable::RowWriter& next) {
+            // Point 0: a fixed end stays put; a free end mirrors point 1 into
+            // the point beyond the end (zero slope).
+            if (end == EndMode::Fixed) {
+                next.store(0, 0.0);
+            } else {
+                next.store(0,
+                           centre2 * current[0] + c2Squared * (current[1] + current[1]) - older[0]);
+            }
 
-        // Point 0: a fixed end stays put; a free end mirrors point 1 into the
-        // point beyond the end (zero slope).
-        if (end == EndMode::Fixed) {
-            next[0] = 0.0;
-        } else {
-            next[0] = centre2 * current[0] + c2Squared * (current[1] + current[1]) - older[0];
-        }
+            // Medium 2.
+            for (int i = 1; i < mediumTwoEnd; ++i) {
+                next.store(i, centre2 * current[i] + c2Squared * (current[i - 1] + current[i + 1]) -
+                                  older[i]);
+            }
 
-        // Medium 2.
-        for (int i = 1; i < mediumTwoEnd; ++i) {
-            next[i] =
-                centre2 * current[i] + c2Squared * (current[i - 1] + current[i + 1]) - older[i];
-        }
+            // The junction: each side pulls it in proportion to its own speed.
+            if (kTwoMediaJunction < lastPoint) {
+                const int i = kTwoMediaJunction;
+                next.store(i, junctionCentre * current[i] +
+                                  junctionWeight * (c1 * current[i + 1] + c2 * current[i - 1]) -
+                                  older[i]);
+            }
 
-        // The junction: each side pulls it in proportion to its own speed.
-        if (kTwoMediaJunction < lastPoint) {
-            const int i = kTwoMediaJunction;
-            next[i] = junctionCentre * current[i] +
-                      junctionWeight * (c1 * current[i + 1] + c2 * current[i - 1]) - older[i];
-        }
-
-        // Medium 1, up to the point before the drive end.
-        for (int i = kTwoMediaJunction + 1; i < lastPoint; ++i) {
-            next[i] =
-                centre1 * current[i] + c1Squared * (current[i - 1] + current[i + 1]) - older[i];
-        }
-
-        storeLevelRow(table, n + 1, next, lastPoint);
-        std::swap(olderRow, currentRow);
-        std::swap(currentRow, nextRow);
+            // Medium 1, up to the point before the drive end.
+            for (int i = kTwoMediaJunction + 1; i < lastPoint; ++i) {
+                next.store(i, centre1 * current[i] + c1Squared * (current[i - 1] + current[i + 1]) -
+                                  older[i]);
+            }
+        });
+        older = current;
+        current = table.row(n + 1, lastPoint + 1);
     }
 }
 

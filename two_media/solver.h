@@ -15,11 +15,6 @@ namespace palmos {
 inline constexpr int kTwoMediaLastPoint = 60;
 inline constexpr int kTwoMediaJunction = 30;
 
-// Stores values[0..count-1] as points 0..count-1 of one level. The bounds are
-// checked once for the whole row, and every value by the table's own store,
-// so a solver can keep its newest levels in plain rows.
-void storeLevelRow(LevelTable& table, int level, const double* values, int count);
-
 // Everything one solution depends on. The defaults are the values the window
 // resets its bars to before it solves.
 struct TwoMediaSettings {

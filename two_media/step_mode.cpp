@@ -2,9 +2,8 @@
 
 #include "two_media/solver.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstddef>
-#include <utility>
 
 namespace palmos {
 
@@ -45,57 +44,54 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
         return;
     }
 
-    // Level n and level n+1 of each quantity are kept in rows of their own,
-    // so that a step reads plain memory; each new level then goes into its
-    // table in one checked row store.
-    const auto rowSize = static_cast<std::size_t>(big) + 1;
-    std::vector<double> uOld(rowSize), vOld(rowSize), sOld(rowSize);
-    std::vector<double> uNew(rowSize), vNew(rowSize), sNew(rowSize);
-    for (int i = 0; i < big; ++i) {
-        uOld[i] = u.at(i, 0);
-        vOld[i] = v.at(i, 0);
-        sOld[i] = s.at(i, 0);
-    }
-
+    // A step reads points 0..N of level n and writes level n+1 of the three
+    // tables, one quantity after the other: the velocities first, since the
+    // slopes and displacements are formed from the new ones.
     const int half = big / 2;
     const double sourceSpeed = checked(a / 50);
+    const bool freeEnd = settings.end == EndMode::Free;
     for (int n = 0; n <= kLastStep; ++n) {
-        // The source's velocity; its displacement stays that of the source pass.
-        double vSource = 0.0;
-        if (n < w) {
-            vSource = sourceSpeed;
-        } else if (n > w && n < 2 * w) {
-            vSource = -sourceSpeed;
-        }
-        v.set(big, n + 1, vSource);
-        vNew[big] = vSource;
+        const double* uOld = u.row(n, big + 1);
+        const double* vOld = v.row(n, big + 1);
+        const double* sOld = s.row(n, big + 1);
 
-        // Downward, so that v(n+1, i+1) is new when point i reads it. The half
-        // next to the source has speed c2, the half next to point 0 speed c1.
-        for (int i = big - 1; i >= 1; --i) {
-            const double r = i >= half ? r2 : r1;
-            vNew[i] = vOld[i] + r * (sOld[i] - sOld[i - 1]);
-            sNew[i] = sOld[i] + ((vNew[i + 1] - vNew[i]) * dt) / dx;
-            uNew[i] = uOld[i] + dt * vNew[i];
-        }
-
-        if (settings.end == EndMode::Free) {
-            vNew[0] = vOld[0] + r1 * (sOld[1] + sOld[0]);
-            sNew[0] = sOld[0] + ((vNew[1] - vNew[0]) * dt) / dx;
-            uNew[0] = uOld[0] + dt * vNew[0];
-        } else {
+        v.writeRow(n + 1, big + 1, [=](LevelTable::RowWriter& vNew) {
+            // The source's velocity; its displacement stays that of the
+            // source pass.
+            double vSource = 0.0;
+            if (n < w) {
+                vSource = sourceSpeed;
+            } else if (n > w && n < 2 * w) {
+                vSource = -sourceSpeed;
+            }
+            vNew.store(big, vSource);
+            // The half next to point 0 has speed c1, the half next to the
+            // source speed c2.
+            for (int i = 1; i < half; ++i) {
+                vNew.store(i, vOld[i] + r1 * (sOld[i] - sOld[i - 1]));
+            }
+            for (int i = std::max(half, 1); i < big; ++i) {
+                vNew.store(i, vOld[i] + r2 * (sOld[i] - sOld[i - 1]));
+            }
             // A fixed end does not move: its velocity counts as 0.
-            vNew[0] = 0.0;
-            sNew[0] = sOld[0] + (vNew[1] * dt) / dx;
-            uNew[0] = 0.0;
-        }
+            vNew.store(0, freeEnd ? vOld[0] + r1 * (sOld[1] + sOld[0]) : 0.0);
+        });
+        const double* vNew = v.row(n + 1, big + 1);
 
-        storeLevelRow(v, n + 1, vNew.data(), big);
-        storeLevelRow(s, n + 1, sNew.data(), big);
-        storeLevelRow(u, n + 1, uNew.data(), big);
-        std::swap(uOld, uNew);
-        std::swap(vOld, vNew);
-        std::swap(sOld, sNew);
+        s.writeRow(n + 1, big, [=](LevelTable::RowWriter& sNew) {
+            for (int i = 1; i < big; ++i) {
+                sNew.store(i, sOld[i] + ((vNew[i + 1] - vNew[i]) * dt) / dx);
+            }
+            sNew.store(0, freeEnd ? sOld[0] + ((vNew[1] - vNew[0]) * dt) / dx
+                                  : sOld[0] + (vNew[1] * dt) / dx);
+        });
+
+        u.writeRow(n + 1, big, [=](LevelTable::RowWriter& uNew) {
+            for (int i = 1; i < big; ++i) {
+                uNew.store(i, uOld[i] + dt * vNew[i]);
+            }
+            uNew.store(0, freeEnd ? uOld[0] + dt * vNew[0] : 0.0);
+        });
     }
 }
 

@@ -1,0 +1,194 @@
+// One animation tick of each run, with the repaint of its full-screen window
+// into a 1920 x 1080 image, on Qt's offscreen platform. ./benchmark gives the
+// platform a 1920 x 1080 screen (offscreen-1920x1080.json), so the windows
+// are as large as on such a desktop.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QScreen>
+#include <cstdio>
+
+#include "app/introduction.h"
+#include "app/language.h"
+#include "bench/report.h"
+#include "elliptic/window.h"
+#include "single_string/simple_solution.h"
+#include "single_string/window.h"
+#include "two_media/procedures.h"
+#include "two_media/window.h"
+#include "ui/events.h"
+
+namespace {
+
+using namespace palmos;
+
+QImage& frame() {
+    static QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    return image;
+}
+
+// The repaint a tick causes: the whole window, as every tick moves circles
+// across all of it.
+void repaint(QWidget& window) {
+    window.render(&frame());
+}
+
+// --- Single string: check pass, 55 circles, readout; levels 2..498.
+
+void SingleStringTick(benchmark::State& state) {
+    Ypervola& window = ypervola();
+    ui::dispatch([&] { window.Command1_Click(); });
+    timeIndex = 2;
+    for (auto _ : state) {
+        window.Timer1.fire();
+        repaint(window);
+        if (timeIndex > 498) {
+            timeIndex = 2;
+        }
+    }
+}
+
+// --- Two-media continuous run: check pass and 61 circles; levels 5..995.
+
+void TwoMediaTick(benchmark::State& state) {
+    Dyomessa& window = dyomessa();
+    ui::dispatch([&] { window.Command1_Click(); });
+    twoMediaTimeIndex = 5;
+    for (auto _ : state) {
+        window.Timer1.fire();
+        repaint(window);
+        if (twoMediaTimeIndex > 995) {
+            twoMediaTimeIndex = 5;
+        }
+    }
+    window.Timer1.setEnabled(false);
+}
+
+// --- Two-media step mode (ShowNextStep): the circles that moved, and the 100
+// grid lines drawn again on the window's surface; levels 0..1501.
+
+void StepModeTick(benchmark::State& state) {
+    Dyomessa& window = dyomessa();
+    ui::dispatch([&] { window.Command2_Click(); });
+    for (auto _ : state) {
+        window.Timer2.fire();
+        repaint(window);
+        if (stepRunFinished) {
+            stepLevel = 0;
+            stepRunFinished = false;
+        }
+    }
+    window.Timer2.setEnabled(false);
+}
+
+// --- For comparison: the repaint alone, of each window as the ticks leave it.
+
+void SingleStringRepaint(benchmark::State& state) {
+    for (auto _ : state) {
+        repaint(ypervola());
+    }
+}
+
+void TwoMediaRepaint(benchmark::State& state) {
+    for (auto _ : state) {
+        repaint(dyomessa());
+    }
+}
+
+// --- The preparations as the windows run them (controls, circles, tables).
+
+void SingleStringStart(benchmark::State& state) {
+    for (auto _ : state) {
+        ui::dispatch([] { ypervola().Command1_Click(); });
+    }
+    ypervola().Timer1.setEnabled(false);
+}
+
+void TwoMediaPreparation(benchmark::State& state) {
+    for (auto _ : state) {
+        ui::dispatch(PrepareTwoMediaSolution);
+    }
+}
+
+void StepModeStart(benchmark::State& state) {
+    for (auto _ : state) {
+        ui::dispatch([] { dyomessa().Command2_Click(); });
+    }
+    dyomessa().Timer2.setEnabled(false);
+}
+
+void EllipticSolutionDrawn(benchmark::State& state) {
+    ui::dispatch([] { elliptikh().Show(); });
+    for (auto _ : state) {
+        ui::dispatch(DrawEllipticSolution);
+    }
+}
+
+}  // namespace
+
+#define PALMOS_TICK_BENCHMARK(name)     \
+    BENCHMARK(name)                     \
+        ->Unit(benchmark::kMillisecond) \
+        ->MeasureProcessCPUTime()       \
+        ->MinTime(0.2)                  \
+        ->Repetitions(bench::kRepetitions)
+
+// The order matters: the step mode follows the continuous run on the same
+// window, as a student would run them.
+PALMOS_TICK_BENCHMARK(SingleStringTick);
+PALMOS_TICK_BENCHMARK(SingleStringRepaint);
+PALMOS_TICK_BENCHMARK(TwoMediaTick);
+PALMOS_TICK_BENCHMARK(TwoMediaRepaint);
+PALMOS_TICK_BENCHMARK(StepModeTick);
+PALMOS_TICK_BENCHMARK(SingleStringStart);
+PALMOS_TICK_BENCHMARK(TwoMediaPreparation);
+PALMOS_TICK_BENCHMARK(StepModeStart);
+PALMOS_TICK_BENCHMARK(EllipticSolutionDrawn);
+
+// Qt's own warnings (the offscreen platform cannot raise a window) would
+// drown the table; only critical messages are shown.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+}
+
+int main(int argc, char* argv[]) {
+    benchmark::Initialize(&argc, argv);
+    qInstallMessageHandler(quietMessages);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::setMessageBoxHook([](const QString&) {});
+    ui::dispatch(ApplyLanguage);
+
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    if (screen != QSize(1920, 1080)) {
+        std::fprintf(stderr, "note: the screen is %dx%d, not 1920x1080 (see ./benchmark)\n",
+                     screen.width(), screen.height());
+    }
+
+    bench::Collector collector;
+    if (!bench::runAll(collector) || ui::programEnded()) {
+        std::fputs("a benchmark failed or the program ended with a run-time error\n", stderr);
+        return 1;
+    }
+    const bool met = bench::printRows(
+        collector,
+        {
+            {"Single-string tick + repaint", "SingleStringTick", 2.0},
+            {"Two-media tick (Timer1) + repaint", "TwoMediaTick", 2.0},
+            {"Step-mode tick (Timer2, ShowNextStep) + repaint", "StepModeTick", 2.0},
+            {"  repaint alone, simple-solution window", "SingleStringRepaint", 0.0},
+            {"  repaint alone, two-media window", "TwoMediaRepaint", 0.0},
+            {"Single-string START (PrepareSimpleSolution, window)", "SingleStringStart", 0.0},
+            {"Two-media preparation (PrepareTwoMediaSolution)", "TwoMediaPreparation", 0.0},
+            {"Step-mode START (PrepareStepMode)", "StepModeStart", 0.0},
+            {"Elliptic SOLVE click (SOR + 1568 dots)", "EllipticSolutionDrawn", 0.0},
+        });
+    return met ? 0 : 3;
+}
