@@ -135,6 +135,22 @@ class LevelTable {
     std::vector<double, ZeroedAllocator<double>> cells_;
 };
 
+// The explicit three-level schemes: levels 2..steps+1 of points
+// 0..lastPoint-1, each level from points 0..lastPoint of the two before it.
+// fillLevel(current, older, next) stores the points of one new level; each
+// row is checked once, when it is taken.
+template <class FillLevel>
+void stepThreeLevels(LevelTable& table, int lastPoint, int steps, FillLevel fillLevel) {
+    const double* older = table.row(0, lastPoint + 1);
+    const double* current = table.row(1, lastPoint + 1);
+    for (int n = 1; n <= steps; ++n) {
+        table.writeRow(n + 1, lastPoint,
+                       [&](LevelTable::RowWriter& next) { fillLevel(current, older, next); });
+        older = current;
+        current = table.row(n + 1, lastPoint + 1);
+    }
+}
+
 // The size of the two large solution tables: points 0..100, levels 0..5000.
 inline constexpr int kTablePoints = 101;
 inline constexpr int kTableLevels = 5001;

@@ -33,15 +33,13 @@ void stepSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode e
     if (lastPoint < 1) {
         return;
     }
-    // Each level is formed from points 0..lastPoint of the two before it.
-    const double* older = table.row(0, lastPoint + 1);
-    const double* current = table.row(1, lastPoint + 1);
-    for (int n = 1; n <= kSteps; ++n) {
-        table.writeRow(n + 1, lastPoint, [=](LevelTable::RowWriter& next) {
+    stepThreeLevels(
+        table, lastPoint, kSteps,
+        [=](const double* current, const double* older, LevelTable::RowWriter& next) {
             if (end == EndMode::Fixed) {
                 next.store(0, 0.0);
             } else {
-                // A free end mirrors point 1 into the point beyond the end (zero slope).
+                // A free end mirrors point 1 beyond the end (zero slope).
                 next.store(0, lambda2 * (current[1] + current[1]) + centre * current[0] - older[0]);
             }
             for (int k = 1; k < lastPoint; ++k) {
@@ -49,9 +47,6 @@ void stepSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode e
                                   older[k]);
             }
         });
-        older = current;
-        current = table.row(n + 1, lastPoint + 1);
-    }
 }
 
 void solveSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode end) {

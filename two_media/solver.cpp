@@ -39,14 +39,11 @@ void stepTwoMedia(LevelTable& table, int lastPoint, double c1, double c2, EndMod
         return;
     }
 
-    // Each level is formed from points 0..lastPoint of the two before it
-    // (the drive end is read, never computed); each row is checked once,
-    // when it is taken.
+    // The drive end is read, never computed.
     const int mediumTwoEnd = std::min(kTwoMediaJunction, lastPoint);
-    const double* older = table.row(0, lastPoint + 1);
-    const double* current = table.row(1, lastPoint + 1);
-    for (int n = 1; n <= kSteps; ++n) {
-        table.writeRow(n + 1, lastPoint, [=](LevelTable::RowWriter& next) {
+    stepThreeLevels(
+        table, lastPoint, kSteps,
+        [=](const double* current, const double* older, LevelTable::RowWriter& next) {
             // Point 0: a fixed end stays put; a free end mirrors point 1 into
             // the point beyond the end (zero slope).
             if (end == EndMode::Fixed) {
@@ -76,9 +73,6 @@ void stepTwoMedia(LevelTable& table, int lastPoint, double c1, double c2, EndMod
                                   older[i]);
             }
         });
-        older = current;
-        current = table.row(n + 1, lastPoint + 1);
-    }
 }
 
 void computeTwoMediaSolution(LevelTable& table, const TwoMediaSettings& settings) {
