@@ -110,13 +110,6 @@ TEST(SimpleString, OnlyThePointsOfTheStringAreWritten) {
     }
 }
 
-TEST(SimpleCheckPass, DoesNothingAtLevelZero) {
-    LevelTable table = solved(EndMode::Fixed);
-    const SimpleCheckResult result = checkSimpleSolution(table, 0, 2, 0.3, kLastPoint);
-    EXPECT_EQ(result.sweeps, 0);
-    EXPECT_EQ(result.readoutWrites, 0);
-}
-
 // At level 2 the trial for point 53 at level 1 is 0.004 / 1.82, above the
 // tolerance: the readout is written and no spare cell is.
 TEST(SimpleCheckPass, FirstCheckedTickWritesTheReadoutButNoSpareCell) {
@@ -156,12 +149,32 @@ TEST(SimpleCheckPass, QuietStringFeedsTheSpareCellsFromLevelToLevel) {
     EXPECT_NEAR(table.at(kLastPoint + 1, 5), 0.001 / 1.82 / 1.82, 1e-15);
 }
 
-TEST(SimpleCheckPass, LambdaOneLeavesEverythingAlone) {
+struct IdleRow {
+    const char* name;
+    int timeIndex;
+    double lambda;
+};
+
+class SimpleCheckPassIdle : public ::testing::TestWithParam<IdleRow> {};
+
+// Level 0 has nothing to check, and lambda = 1 has no trial formula: the pass
+// sweeps nothing and writes nothing.
+TEST_P(SimpleCheckPassIdle, SweepsNothing) {
     LevelTable table = solved(EndMode::Fixed);
-    const SimpleCheckResult result = checkSimpleSolution(table, 100, 2, 1.0, kLastPoint);
+    const LevelTable before = table;
+    const SimpleCheckResult result =
+        checkSimpleSolution(table, GetParam().timeIndex, 2, GetParam().lambda, kLastPoint);
     EXPECT_EQ(result.sweeps, 0);
     EXPECT_EQ(result.readoutWrites, 0);
+    for (int n = 0; n <= 110; ++n) {
+        ASSERT_EQ(table.at(kLastPoint + 1, n), before.at(kLastPoint + 1, n));
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, SimpleCheckPassIdle,
+                         ::testing::Values(IdleRow{"LevelZero", 0, 0.3},
+                                           IdleRow{"LambdaOne", 100, 1.0}),
+                         kRowName);
 
 TEST(SimpleCheckPass, LevelsOutsideTheTableAreRunTimeErrors) {
     LevelTable table(kTablePoints, kTableLevels);
