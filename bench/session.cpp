@@ -61,10 +61,10 @@ class FirstPaint : public QObject {
     bool seen_ = false;
 };
 
-// Fires `timer` and repaints `window` until `running` turns false; prints the
-// slowest and the mean tick.
-void runToEnd(const char* name, ui::Timer& timer, QWidget& window,
-              const std::function<bool()>& running) {
+// Fires `timer` until `running` turns false, each tick followed by the repaint
+// it causes, as the event loop would run it; prints the slowest and the mean
+// tick.
+void runToEnd(const char* name, ui::Timer& timer, const std::function<bool()>& running) {
     double slowest = 0.0;
     double total = 0.0;
     int ticks = 0;
@@ -72,7 +72,7 @@ void runToEnd(const char* name, ui::Timer& timer, QWidget& window,
         QElapsedTimer clock;
         clock.start();
         timer.fire();
-        window.repaint();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         const double ms = clock.nsecsElapsed() / 1e6;
         slowest = std::max(slowest, ms);
         total += ms;
@@ -93,7 +93,7 @@ void session() {
     click([] { eisagogi1().APLO_Click(); });
     Ypervola& simple = ypervola();
     click([&] { simple.Command1_Click(); });
-    runToEnd("single-string", simple.Timer1, simple, [&] { return simple.Timer1.Enabled(); });
+    runToEnd("single-string", simple.Timer1, [&] { return simple.Timer1.Enabled(); });
 
     click([&] { simple.Command2_Click(); });
     click([] { elliptikh().Command1_Click(); });
@@ -102,9 +102,9 @@ void session() {
     click([&] { simple.Command4_Click(); });
     Dyomessa& two = dyomessa();
     click([&] { two.Command1_Click(); });
-    runToEnd("two-media", two.Timer1, two, [&] { return two.Timer1.Enabled(); });
+    runToEnd("two-media", two.Timer1, [&] { return two.Timer1.Enabled(); });
     click([&] { two.Command2_Click(); });
-    runToEnd("step-mode", two.Timer2, two, [] { return !stepRunFinished; });
+    runToEnd("step-mode", two.Timer2, [] { return !stepRunFinished; });
 
     click([&] { two.Command4_Click(); });
     rusage usage{};

@@ -1,7 +1,9 @@
-// One animation tick of each run, with the repaint of its full-screen window
-// into a 1920 x 1080 image, on Qt's offscreen platform. ./benchmark gives the
-// platform a 1920 x 1080 screen (offscreen-1920x1080.json), so the windows
-// are as large as on such a desktop.
+// One animation tick of each run, with the repaint it causes, on Qt's
+// offscreen platform: Qt repaints what the tick changed into the window's
+// backing store, a 1920 x 1080 image. ./benchmark gives the platform a
+// 1920 x 1080 screen (offscreen-1920x1080.json), so the windows are as large
+// as on such a desktop. For comparison, the whole window painted afresh into
+// an image (as when it is uncovered).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -28,10 +30,19 @@ QImage& frame() {
     return image;
 }
 
-// The repaint a tick causes: the whole window, as every tick moves circles
-// across all of it.
-void repaint(QWidget& window) {
+// The repaint a tick causes, as the event loop would run it after the tick.
+void repaint() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+// The whole window painted afresh.
+void repaintAll(QWidget& window) {
     window.render(&frame());
+}
+
+// Lets a window that was just shown be exposed and painted once.
+void exposed() {
+    QCoreApplication::processEvents();
 }
 
 // --- Single string: check pass, 55 circles, readout; levels 2..498.
@@ -39,10 +50,11 @@ void repaint(QWidget& window) {
 void SingleStringTick(benchmark::State& state) {
     Ypervola& window = ypervola();
     ui::dispatch([&] { window.Command1_Click(); });
+    exposed();
     timeIndex = 2;
     for (auto _ : state) {
         window.Timer1.fire();
-        repaint(window);
+        repaint();
         if (timeIndex > 498) {
             timeIndex = 2;
         }
@@ -54,10 +66,11 @@ void SingleStringTick(benchmark::State& state) {
 void TwoMediaTick(benchmark::State& state) {
     Dyomessa& window = dyomessa();
     ui::dispatch([&] { window.Command1_Click(); });
+    exposed();
     twoMediaTimeIndex = 5;
     for (auto _ : state) {
         window.Timer1.fire();
-        repaint(window);
+        repaint();
         if (twoMediaTimeIndex > 995) {
             twoMediaTimeIndex = 5;
         }
@@ -66,14 +79,16 @@ void TwoMediaTick(benchmark::State& state) {
 }
 
 // --- Two-media step mode (ShowNextStep): the circles that moved, and the 100
-// grid lines drawn again on the window's surface; levels 0..1501.
+// grid lines ruled again on the window's surface (each already there, so no
+// pixel changes); levels 0..1501.
 
 void StepModeTick(benchmark::State& state) {
     Dyomessa& window = dyomessa();
     ui::dispatch([&] { window.Command2_Click(); });
+    exposed();
     for (auto _ : state) {
         window.Timer2.fire();
-        repaint(window);
+        repaint();
         if (stepRunFinished) {
             stepLevel = 0;
             stepRunFinished = false;
@@ -82,17 +97,17 @@ void StepModeTick(benchmark::State& state) {
     window.Timer2.setEnabled(false);
 }
 
-// --- For comparison: the repaint alone, of each window as the ticks leave it.
+// --- For comparison: each window painted afresh, as the ticks leave it.
 
-void SingleStringRepaint(benchmark::State& state) {
+void SingleStringRepaintAll(benchmark::State& state) {
     for (auto _ : state) {
-        repaint(ypervola());
+        repaintAll(ypervola());
     }
 }
 
-void TwoMediaRepaint(benchmark::State& state) {
+void TwoMediaRepaintAll(benchmark::State& state) {
     for (auto _ : state) {
-        repaint(dyomessa());
+        repaintAll(dyomessa());
     }
 }
 
@@ -137,9 +152,9 @@ void EllipticSolutionDrawn(benchmark::State& state) {
 // The order matters: the step mode follows the continuous run on the same
 // window, as a student would run them.
 PALMOS_TICK_BENCHMARK(SingleStringTick);
-PALMOS_TICK_BENCHMARK(SingleStringRepaint);
+PALMOS_TICK_BENCHMARK(SingleStringRepaintAll);
 PALMOS_TICK_BENCHMARK(TwoMediaTick);
-PALMOS_TICK_BENCHMARK(TwoMediaRepaint);
+PALMOS_TICK_BENCHMARK(TwoMediaRepaintAll);
 PALMOS_TICK_BENCHMARK(StepModeTick);
 PALMOS_TICK_BENCHMARK(SingleStringStart);
 PALMOS_TICK_BENCHMARK(TwoMediaPreparation);
@@ -183,8 +198,8 @@ int main(int argc, char* argv[]) {
             {"Single-string tick + repaint", "SingleStringTick", 2.0},
             {"Two-media tick (Timer1) + repaint", "TwoMediaTick", 2.0},
             {"Step-mode tick (Timer2, ShowNextStep) + repaint", "StepModeTick", 2.0},
-            {"  repaint alone, simple-solution window", "SingleStringRepaint", 0.0},
-            {"  repaint alone, two-media window", "TwoMediaRepaint", 0.0},
+            {"  whole simple-solution window painted afresh", "SingleStringRepaintAll", 0.0},
+            {"  whole two-media window painted afresh", "TwoMediaRepaintAll", 0.0},
             {"Single-string START (PrepareSimpleSolution, window)", "SingleStringStart", 0.0},
             {"Two-media preparation (PrepareTwoMediaSolution)", "TwoMediaPreparation", 0.0},
             {"Step-mode START (PrepareStepMode)", "StepModeStart", 0.0},

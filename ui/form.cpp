@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
@@ -18,6 +19,9 @@ QStringList history;
 QScreen* screen() {
     return QGuiApplication::primaryScreen();
 }
+
+// How many lines of one ink the surface remembers (see Form::Line).
+constexpr std::size_t kRememberedLines = 512;
 
 int twipsToPixels(double twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel()));
@@ -126,6 +130,7 @@ void Form::prepareSurface() {
         surface_.devicePixelRatio() == ratio) {
         return;
     }
+    sameInkLines_.clear();
     QImage grown(needed.expandedTo(surface_.size()), QImage::Format_ARGB32_Premultiplied);
     grown.setDevicePixelRatio(ratio);
     grown.fill(Qt::transparent);
@@ -136,21 +141,48 @@ void Form::prepareSurface() {
     surface_ = std::move(grown);
 }
 
+void Form::surfaceDrawn(const QRectF& touched) {
+    const QRect pixels = touched.toAlignedRect().adjusted(-1, -1, 1, 1);
+    drawnExtent_ |= pixels;
+    update(pixels);
+}
+
 void Form::PSet(double x, double y, const QColor& colour) {
     prepareSurface();
+    sameInkLines_.clear();
     QPainter painter(&surface_);
     const QPointF centre = toPixels(x, y);
     const double half = drawWidth_ / 2.0;
-    painter.fillRect(QRectF(centre.x() - half, centre.y() - half, drawWidth_, drawWidth_), colour);
-    update();
+    const QRectF dot(centre.x() - half, centre.y() - half, drawWidth_, drawWidth_);
+    painter.fillRect(dot, colour);
+    surfaceDrawn(dot);
 }
 
+// Lines are drawn without antialiasing, so an opaque line sets each pixel it
+// covers to its colour. Drawn again after nothing but lines of the same
+// colour and width, it would set the same pixels to the same colour: it is
+// skipped, and the window is not repainted for it. (The step mode rules the
+// same grid on every tick.)
 void Form::Line(double x1, double y1, double x2, double y2, const QColor& colour) {
     prepareSurface();
+    const DrawnLine line{toPixels(x1, y1), toPixels(x2, y2), colour.rgba(), drawWidth_};
+    const bool sameInk = colour.alpha() == 255 && (sameInkLines_.empty() ||
+                                                   (sameInkLines_.front().colour == line.colour &&
+                                                    sameInkLines_.front().width == line.width));
+    if (!sameInk) {
+        sameInkLines_.clear();
+    } else if (std::find(sameInkLines_.begin(), sameInkLines_.end(), line) !=
+               sameInkLines_.end()) {
+        return;
+    }
     QPainter painter(&surface_);
     painter.setPen(QPen(colour, drawWidth_));
-    painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
-    update();
+    painter.drawLine(line.from, line.to);
+    if (sameInk && sameInkLines_.size() < kRememberedLines) {
+        sameInkLines_.push_back(line);
+    }
+    const double reach = drawWidth_;
+    surfaceDrawn(QRectF(line.from, line.to).normalized().adjusted(-reach, -reach, reach, reach));
 }
 
 void Form::setBackColor(const QColor& colour) {
@@ -185,17 +217,29 @@ void Form::finishLoading() {
     Form_Load();
 }
 
-void Form::paintEvent(QPaintEvent*) {
+void Form::updateBox(const QRectF& box) {
+    update(box.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+// Only what lies in the region to repaint is drawn: the drawn part of the
+// surface, then the circles that reach into it.
+void Form::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (!surface_.isNull()) {
-        painter.drawImage(QPointF(0, 0), surface_);
+    const QRect area = event->rect() & drawnExtent_;
+    if (!surface_.isNull() && !area.isEmpty()) {
+        const qreal ratio = surface_.devicePixelRatio();
+        painter.drawImage(QRectF(area), surface_,
+                          QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
     }
     painter.setRenderHint(QPainter::Antialiasing);
+    const QRegion& region = event->region();
     for (const ShapeArray* shapes : shapes_) {
         for (int i = 0; i < shapes->count(); ++i) {
             const Shape& shape = (*shapes)(i);
-            const QPointF corner = toPixels(shape.Left(), shape.Top());
-            const QRectF box(corner, shape.pixelSize());
+            const QRectF box = shape.pixelBox();
+            if (!region.intersects(box.toAlignedRect().adjusted(-1, -1, 1, 1))) {
+                continue;
+            }
             painter.setPen(QPen(shape.BorderColor(), 1));
             painter.setBrush(shape.FillStyle() == 0 ? QBrush(shape.FillColor()) : Qt::NoBrush);
             painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -55,7 +55,9 @@ class Form : public QWidget {
     QPointF toPixels(double x, double y) const;
 
     // The drawing surface: dots and lines in the scale, kept across repaints,
-    // drawn behind the circles and the controls.
+    // drawn behind the circles and the controls. Only the part a dot or line
+    // touches is repainted; a line that cannot change a pixel is not drawn
+    // again (see Line).
     int DrawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels; }
     void PSet(double x, double y, const QColor& colour);
@@ -63,6 +65,10 @@ class Form : public QWidget {
     const QImage& surface() const { return surface_; }
 
     void setBackColor(const QColor& colour);
+
+    // Schedules a repaint of the pixels a circle with this box (logical
+    // pixels) may touch, its antialiased edge included.
+    void updateBox(const QRectF& box);
 
     // Used by the controls and shapes while the window is built.
     void place(QWidget* control, const Design& design);
@@ -74,12 +80,28 @@ class Form : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A line on the surface, in the surface's logical pixels, with its pen.
+    struct DrawnLine {
+        QPointF from;
+        QPointF to;
+        QRgb colour;
+        int width;
+        bool operator==(const DrawnLine&) const = default;
+    };
+
     void prepareSurface();
+    void surfaceDrawn(const QRectF& touched);
 
     bool userScale_ = false;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
     int drawWidth_ = 1;
     QImage surface_;
+    // The part of the surface drawn on so far (logical pixels).
+    QRect drawnExtent_;
+    // Lines drawn since the surface last received anything else: a dot, a
+    // line in another colour or width, or a translucent line. Drawing one of
+    // them again would leave every pixel as it is.
+    std::vector<DrawnLine> sameInkLines_;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::vector<ShapeArray*> shapes_;
 };

@@ -7,18 +7,34 @@
 
 namespace ui {
 
+template <class Change>
+void Shape::moveOrRedraw(Change change) {
+    const QRectF before = pixelBox();
+    change();
+    form_->updateBox(before);
+    if (pixelBox() != before) {
+        form_->updateBox(pixelBox());
+    }
+}
+
 void Shape::setLeft(float left) {
-    left_ = left;
-    form_->update();
+    if (left != left_) {
+        moveOrRedraw([&] { left_ = left; });
+    }
 }
 
 void Shape::setTop(float top) {
-    top_ = top;
-    form_->update();
+    if (top != top_) {
+        moveOrRedraw([&] { top_ = top; });
+    }
 }
 
 QSizeF Shape::pixelSize() const {
     return {widthTwips_ / twipsPerPixel(), heightTwips_ / twipsPerPixel()};
+}
+
+QRectF Shape::pixelBox() const {
+    return {form_->toPixels(left_, top_), pixelSize()};
 }
 
 float Shape::Width() const {
@@ -32,18 +48,21 @@ float Shape::Height() const {
 }
 
 void Shape::setBorderColor(const QColor& colour) {
-    border_ = colour;
-    form_->update();
+    if (colour != border_) {
+        moveOrRedraw([&] { border_ = colour; });
+    }
 }
 
 void Shape::setFillColor(const QColor& colour) {
-    fill_ = colour;
-    form_->update();
+    if (colour != fill_) {
+        moveOrRedraw([&] { fill_ = colour; });
+    }
 }
 
 void Shape::setFillStyle(int style) {
-    fillStyle_ = style;
-    form_->update();
+    if (style != fillStyle_) {
+        moveOrRedraw([&] { fillStyle_ = style; });
+    }
 }
 
 ShapeArray::ShapeArray(Form* form, int count, int widthTwips, int heightTwips, int firstLeft,

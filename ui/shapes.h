@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRectF>
 #include <QSizeF>
 #include <vector>
 
@@ -23,6 +24,8 @@ class Shape {
     float Height() const;
     // Size on the screen, in logical pixels.
     QSizeF pixelSize() const;
+    // The circle's box in its window, in logical pixels.
+    QRectF pixelBox() const;
 
     QColor BorderColor() const { return border_; }
     void setBorderColor(const QColor& colour);
@@ -34,6 +37,10 @@ class Shape {
 
   private:
     friend class ShapeArray;
+    // Repaints where the circle was before `change` and where it is after.
+    template <class Change>
+    void moveOrRedraw(Change change);
+
     Form* form_ = nullptr;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
