@@ -7,7 +7,9 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
+#include "core/level_table.h"
 #include "ui/shapes.h"
 
 namespace ui {
@@ -22,6 +24,21 @@ QScreen* screen() {
 
 // How many lines of one ink the surface remembers (see Form::Line).
 constexpr std::size_t kRememberedLines = 512;
+
+// A transparent image for the drawing surface. Zeroed memory is transparent
+// in this format, and calloc hands out zeroed pages without writing them: a
+// full-screen surface costs nothing until it is drawn on, and the first line
+// of the step mode's grid does not wait for 8 MB to be cleared.
+QImage transparentImage(QSize size) {
+    const auto pixels = static_cast<std::size_t>(size.width()) * size.height();
+    if (pixels == 0) {
+        return {};
+    }
+    QRgb* memory = palmos::ZeroedAllocator<QRgb>().allocate(pixels);
+    return {reinterpret_cast<uchar*>(memory), size.width(), size.height(),
+            static_cast<qsizetype>(size.width() * sizeof(QRgb)), QImage::Format_ARGB32_Premultiplied,
+            [](void* block) { std::free(block); }, memory};
+}
 
 int twipsToPixels(double twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel()));
@@ -131,9 +148,8 @@ void Form::prepareSurface() {
         return;
     }
     sameInkLines_.clear();
-    QImage grown(needed.expandedTo(surface_.size()), QImage::Format_ARGB32_Premultiplied);
+    QImage grown = transparentImage(needed.expandedTo(surface_.size()));
     grown.setDevicePixelRatio(ratio);
-    grown.fill(Qt::transparent);
     if (!surface_.isNull()) {
         QPainter painter(&grown);
         painter.drawImage(QPointF(0, 0), surface_);

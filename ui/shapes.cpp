@@ -11,10 +11,7 @@ template <class Change>
 void Shape::moveOrRedraw(Change change) {
     const QRectF before = pixelBox();
     change();
-    form_->updateBox(before);
-    if (pixelBox() != before) {
-        form_->updateBox(pixelBox());
-    }
+    form_->updateBox(before.united(pixelBox()));
 }
 
 void Shape::setLeft(float left) {
