@@ -158,9 +158,8 @@ void Form::prepareSurface() {
 }
 
 void Form::surfaceDrawn(const QRectF& touched) {
-    const QRect pixels = touched.toAlignedRect().adjusted(-1, -1, 1, 1);
-    drawnExtent_ |= pixels;
-    update(pixels);
+    drawnExtent_ |= touched.toAlignedRect().adjusted(-1, -1, 1, 1);
+    updateBox(touched);
 }
 
 void Form::PSet(double x, double y, const QColor& colour) {
@@ -233,13 +232,18 @@ void Form::finishLoading() {
     Form_Load();
 }
 
+// Everything to repaint since the last paint is gathered into one rectangle.
+// A region of many small boxes would be cheaper to fill but far dearer to
+// draw into: every antialiased circle edge is clipped against all of it.
 void Form::updateBox(const QRectF& box) {
-    update(box.toAlignedRect().adjusted(-1, -1, 1, 1));
+    toRepaint_ |= box.toAlignedRect().adjusted(-1, -1, 1, 1);
+    update(toRepaint_);
 }
 
 // Only what lies in the region to repaint is drawn: the drawn part of the
 // surface, then the circles that reach into it.
 void Form::paintEvent(QPaintEvent* event) {
+    toRepaint_ = QRect();
     QPainter painter(this);
     const QRect area = event->rect() & drawnExtent_;
     if (!surface_.isNull() && !area.isEmpty()) {

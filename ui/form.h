@@ -96,6 +96,9 @@ class Form : public QWidget {
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
     int drawWidth_ = 1;
     QImage surface_;
+    // What the circles and the surface have asked to repaint since the last
+    // paint (logical pixels).
+    QRect toRepaint_;
     // The part of the surface drawn on so far (logical pixels).
     QRect drawnExtent_;
     // Lines drawn since the surface last received anything else: a dot, a
