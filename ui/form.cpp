@@ -173,6 +173,22 @@ void Form::PSet(double x, double y, const QColor& colour) {
     surfaceDrawn(dot);
 }
 
+// A grid is ruled again in the order it was first ruled, so the search starts
+// just after the line found last.
+bool Form::rememberedLine(const DrawnLine& line) {
+    const auto from = sameInkLines_.begin() + static_cast<std::ptrdiff_t>(
+                                                  std::min(searchFrom_, sameInkLines_.size()));
+    auto found = std::find(from, sameInkLines_.end(), line);
+    if (found == sameInkLines_.end()) {
+        found = std::find(sameInkLines_.begin(), from, line);
+        if (found == from) {
+            return false;
+        }
+    }
+    searchFrom_ = static_cast<std::size_t>(found - sameInkLines_.begin()) + 1;
+    return true;
+}
+
 // Lines are drawn without antialiasing, so an opaque line sets each pixel it
 // covers to its colour. Drawn again after nothing but lines of the same
 // colour and width, it would set the same pixels to the same colour: it is
@@ -186,8 +202,7 @@ void Form::Line(double x1, double y1, double x2, double y2, const QColor& colour
                                                     sameInkLines_.front().width == line.width));
     if (!sameInk) {
         sameInkLines_.clear();
-    } else if (std::find(sameInkLines_.begin(), sameInkLines_.end(), line) !=
-               sameInkLines_.end()) {
+    } else if (rememberedLine(line)) {
         return;
     }
     QPainter painter(&surface_);

@@ -91,6 +91,7 @@ class Form : public QWidget {
 
     void prepareSurface();
     void surfaceDrawn(const QRectF& touched);
+    bool rememberedLine(const DrawnLine& line);
 
     bool userScale_ = false;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
@@ -105,6 +106,7 @@ class Form : public QWidget {
     // line in another colour or width, or a translucent line. Drawing one of
     // them again would leave every pixel as it is.
     std::vector<DrawnLine> sameInkLines_;
+    std::size_t searchFrom_ = 0;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::vector<ShapeArray*> shapes_;
 };
