@@ -79,37 +79,37 @@ TEST_P(Repaint, WhatIsOnScreenAfterEachTickIsTheWindowPaintedAfresh) {
     EXPECT_FALSE(ui::programEnded());
 }
 
+ui::Form& singleString() {
+    click(eisagogi1().APLO);
+    click(ypervola().Command1);
+    return ypervola();
+}
+
+ui::Form& elliptic() {
+    click(eisagogi1().APLO);
+    click(ypervola().Command2);
+    return elliptikh();
+}
+
+ui::Form& continuousRun() {
+    click(eisagogi1().MESADYO);
+    ui::dispatch([] { dyomessa().Command1_Click(); });
+    return dyomessa();
+}
+
+ui::Form& stepMode() {
+    click(eisagogi1().MESADYO);
+    click(dyomessa().Command2);
+    return dyomessa();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EveryRun, Repaint,
-    ::testing::Values(
-        Run{"SingleString",
-            [] () -> ui::Form& {
-                click(eisagogi1().APLO);
-                click(ypervola().Command1);
-                return ypervola();
-            },
-            [] { ypervola().Timer1.fire(); }, 300},
-        Run{"Elliptic",
-            [] () -> ui::Form& {
-                click(eisagogi1().APLO);
-                click(ypervola().Command2);
-                return elliptikh();
-            },
-            [] { click(elliptikh().Command1); }, 2},
-        Run{"TwoMediaContinuous",
-            [] () -> ui::Form& {
-                click(eisagogi1().MESADYO);
-                ui::dispatch([] { dyomessa().Command1_Click(); });
-                return dyomessa();
-            },
-            [] { dyomessa().Timer1.fire(); }, 200},
-        Run{"StepMode",
-            [] () -> ui::Form& {
-                click(eisagogi1().MESADYO);
-                click(dyomessa().Command2);
-                return dyomessa();
-            },
-            [] { dyomessa().Timer2.fire(); }, 250}),
+    ::testing::Values(Run{"SingleString", singleString, [] { ypervola().Timer1.fire(); }, 300},
+                      Run{"Elliptic", elliptic, [] { click(elliptikh().Command1); }, 2},
+                      Run{"TwoMediaContinuous", continuousRun, [] { dyomessa().Timer1.fire(); },
+                          200},
+                      Run{"StepMode", stepMode, [] { dyomessa().Timer2.fire(); }, 250}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

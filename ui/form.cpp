@@ -35,9 +35,13 @@ QImage transparentImage(QSize size) {
         return {};
     }
     QRgb* memory = palmos::ZeroedAllocator<QRgb>().allocate(pixels);
-    return {reinterpret_cast<uchar*>(memory), size.width(), size.height(),
-            static_cast<qsizetype>(size.width() * sizeof(QRgb)), QImage::Format_ARGB32_Premultiplied,
-            [](void* block) { std::free(block); }, memory};
+    return {reinterpret_cast<uchar*>(memory),
+            size.width(),
+            size.height(),
+            static_cast<qsizetype>(size.width() * sizeof(QRgb)),
+            QImage::Format_ARGB32_Premultiplied,
+            [](void* block) { std::free(block); },
+            memory};
 }
 
 int twipsToPixels(double twips) {
@@ -176,8 +180,8 @@ void Form::PSet(double x, double y, const QColor& colour) {
 // A grid is ruled again in the order it was first ruled, so the search starts
 // just after the line found last.
 bool Form::rememberedLine(const DrawnLine& line) {
-    const auto from = sameInkLines_.begin() + static_cast<std::ptrdiff_t>(
-                                                  std::min(searchFrom_, sameInkLines_.size()));
+    const auto from = sameInkLines_.begin() +
+                      static_cast<std::ptrdiff_t>(std::min(searchFrom_, sameInkLines_.size()));
     auto found = std::find(from, sameInkLines_.end(), line);
     if (found == sameInkLines_.end()) {
         found = std::find(sameInkLines_.begin(), from, line);
@@ -197,8 +201,8 @@ bool Form::rememberedLine(const DrawnLine& line) {
 void Form::Line(double x1, double y1, double x2, double y2, const QColor& colour) {
     prepareSurface();
     const DrawnLine line{toPixels(x1, y1), toPixels(x2, y2), colour.rgba(), drawWidth_};
-    const bool sameInk = colour.alpha() == 255 && (sameInkLines_.empty() ||
-                                                   (sameInkLines_.front().colour == line.colour &&
+    const bool sameInk = colour.alpha() == 255 &&
+                         (sameInkLines_.empty() || (sameInkLines_.front().colour == line.colour &&
                                                     sameInkLines_.front().width == line.width));
     if (!sameInk) {
         sameInkLines_.clear();

@@ -47,8 +47,8 @@ QImage drawnInFull(const Drawing& drawing, QSize size) {
         } else {
             const auto& dot = std::get<DotOp>(op);
             const double half = dot.width / 2.0;
-            painter.fillRect(
-                QRectF(dot.at.x() - half, dot.at.y() - half, dot.width, dot.width), dot.colour);
+            painter.fillRect(QRectF(dot.at.x() - half, dot.at.y() - half, dot.width, dot.width),
+                             dot.colour);
         }
     }
     return image;
@@ -82,17 +82,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Drawing{"SameLineTwice", {LineOp{a, b, black}, LineOp{a, b, black}}},
         Drawing{"GridOfOneInkRuledThreeTimes",
-                {LineOp{a, b, black}, LineOp{c, d, black}, LineOp{e, f, black},
-                 LineOp{a, b, black}, LineOp{c, d, black}, LineOp{e, f, black},
-                 LineOp{e, f, black}, LineOp{c, d, black}, LineOp{a, b, black}}},
+                {LineOp{a, b, black}, LineOp{c, d, black}, LineOp{e, f, black}, LineOp{a, b, black},
+                 LineOp{c, d, black}, LineOp{e, f, black}, LineOp{e, f, black}, LineOp{c, d, black},
+                 LineOp{a, b, black}}},
         Drawing{"LineAgainOverAnotherColour",
                 {LineOp{a, b, black}, LineOp{c, d, red}, LineOp{a, b, black}}},
         Drawing{"LineAgainOverAWiderLine",
                 {LineOp{c, d, red}, LineOp{c, d, black, 5}, LineOp{c, d, red}}},
         Drawing{"LineAgainOverADot",
                 {LineOp{a, b, black}, DotOp{QPointF(100, 20), red, 3}, LineOp{a, b, black}}},
-        Drawing{"TranslucentLineTwiceDarkens",
-                {LineOp{a, b, halfBlue}, LineOp{a, b, halfBlue}}},
+        Drawing{"TranslucentLineTwiceDarkens", {LineOp{a, b, halfBlue}, LineOp{a, b, halfBlue}}},
         Drawing{"OpaqueAgainAfterATranslucentOne",
                 {LineOp{e, f, black}, LineOp{a, f, halfBlue}, LineOp{e, f, black}}},
         Drawing{"DotsOfEveryColour",
