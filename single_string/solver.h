@@ -5,11 +5,10 @@
 
 #include <string>
 
+#include "core/end_mode.h"
 #include "core/level_table.h"
 
 namespace palmos {
-
-enum class EndMode { Free, Fixed };
 
 // The drive pulse at point `drivePoint`, levels 0..500: a triangle of height
 // 0.196 over levels 1..100 (-0.004 at level 0), then rest.

@@ -6,8 +6,8 @@
 // of the wave equation and kept in a LevelTable, cell (point, level).
 #pragma once
 
+#include "core/end_mode.h"
 #include "core/level_table.h"
-#include "single_string/solver.h"
 
 namespace palmos {
 

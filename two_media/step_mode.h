@@ -8,8 +8,8 @@
 
 #include <vector>
 
+#include "core/end_mode.h"
 #include "core/level_table.h"
-#include "single_string/solver.h"
 
 namespace palmos {
 

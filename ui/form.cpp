@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/level_table.h"
+#include "core/zeroed_allocator.h"
 #include "ui/shapes.h"
 
 namespace ui {
