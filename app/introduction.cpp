@@ -3,9 +3,7 @@
 #include <QCloseEvent>
 
 #include "app/language.h"
-#include "single_string/simple_solution.h"
-#include "two_media/procedures.h"
-#include "two_media/window.h"
+#include "navigation/navigation.h"
 #include "ui/events.h"
 
 namespace palmos {
@@ -41,12 +39,11 @@ void Eisagogi1::Form_Load() {
 }
 
 void Eisagogi1::APLO_Click() {
-    PrepareSimpleSolution();
+    navigation::openSimpleSolution();
 }
 
 void Eisagogi1::MESADYO_Click() {
-    PrepareTwoMediaSolution();
-    dyomessa().Show();
+    navigation::openTwoMedia();
 }
 
 void Eisagogi1::Command1_Click() {

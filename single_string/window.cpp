@@ -1,11 +1,8 @@
 #include "single_string/window.h"
 
-#include "app/introduction.h"
 #include "core/runtime_error.h"
-#include "elliptic/window.h"
+#include "navigation/navigation.h"
 #include "single_string/simple_solution.h"
-#include "two_media/procedures.h"
-#include "two_media/window.h"
 #include "ui/events.h"
 
 namespace palmos {
@@ -38,7 +35,7 @@ void Ypervola::Command1_Click() {
 // The elliptic-equation button freezes the animation on its current frame.
 void Ypervola::Command2_Click() {
     Timer1.setEnabled(false);
-    elliptikh().Show();
+    navigation::showEllipticEquation();
 }
 
 void Ypervola::Command3_Click() {
@@ -46,12 +43,11 @@ void Ypervola::Command3_Click() {
 }
 
 void Ypervola::Command4_Click() {
-    PrepareTwoMediaSolution();
-    dyomessa().Show();
+    navigation::openTwoMedia();
 }
 
 void Ypervola::Command5_Click() {
-    eisagogi1().Show();
+    navigation::showIntroduction();
 }
 
 void Ypervola::elefthero_Click() {

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "app/introduction.h"
 #include "core/program_steps.h"
+#include "navigation/language_choice.h"
 #include "single_string/simple_solution.h"
 #include "two_media/solver.h"
 #include "two_media/window.h"
@@ -25,10 +25,6 @@ EndMode chosenEnd(const Dyomessa& window) {
 float baseDepth() {
     const Dyomessa& window = dyomessa();
     return -static_cast<float>(window.ScaleTop() + window.ScaleHeight());
-}
-
-bool englishSelected() {
-    return eisagogi1().Option1.Value();
 }
 
 void ShowCoefficients(std::string_view englishReflectedLabel) {

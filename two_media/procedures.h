@@ -51,7 +51,4 @@ void ShowNextStep();
 // The depth of the two-media window's bottom edge below its zero line.
 float baseDepth();
 
-// Whether the introduction window's language option is English.
-bool englishSelected();
-
 }  // namespace palmos

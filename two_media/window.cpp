@@ -1,6 +1,7 @@
 #include "two_media/window.h"
 
-#include "app/introduction.h"
+#include "navigation/language_choice.h"
+#include "navigation/navigation.h"
 #include "single_string/simple_solution.h"
 #include "two_media/procedures.h"
 #include "ui/events.h"
@@ -128,7 +129,7 @@ void Dyomessa::Command3_Click() {
 
 // INTRODUCTION: the only button that hides its window; runs go on.
 void Dyomessa::Command4_Click() {
-    eisagogi1().Show();
+    navigation::showIntroduction();
     Hide();
 }
 
