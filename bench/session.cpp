@@ -104,7 +104,7 @@ void session() {
     click([&] { two.Command1_Click(); });
     runToEnd("two-media", two.Timer1, [&] { return two.Timer1.Enabled(); });
     click([&] { two.Command2_Click(); });
-    runToEnd("step-mode", two.Timer2, [] { return !stepRunFinished; });
+    runToEnd("step-mode", two.Timer2, [] { return !stepRun.stepRunFinished; });
 
     click([&] { two.Command4_Click(); });
     rusage usage{};

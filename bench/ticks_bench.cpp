@@ -51,12 +51,12 @@ void SingleStringTick(benchmark::State& state) {
     Ypervola& window = ypervola();
     ui::dispatch([&] { window.Command1_Click(); });
     exposed();
-    timeIndex = 2;
+    simpleRun.timeIndex = 2;
     for (auto _ : state) {
         window.Timer1.fire();
         repaint();
-        if (timeIndex > 498) {
-            timeIndex = 2;
+        if (simpleRun.timeIndex > 498) {
+            simpleRun.timeIndex = 2;
         }
     }
 }
@@ -67,12 +67,12 @@ void TwoMediaTick(benchmark::State& state) {
     Dyomessa& window = dyomessa();
     ui::dispatch([&] { window.Command1_Click(); });
     exposed();
-    twoMediaTimeIndex = 5;
+    twoMediaRun.twoMediaTimeIndex = 5;
     for (auto _ : state) {
         window.Timer1.fire();
         repaint();
-        if (twoMediaTimeIndex > 995) {
-            twoMediaTimeIndex = 5;
+        if (twoMediaRun.twoMediaTimeIndex > 995) {
+            twoMediaRun.twoMediaTimeIndex = 5;
         }
     }
     window.Timer1.setEnabled(false);
@@ -89,9 +89,9 @@ void StepModeTick(benchmark::State& state) {
     for (auto _ : state) {
         window.Timer2.fire();
         repaint();
-        if (stepRunFinished) {
-            stepLevel = 0;
-            stepRunFinished = false;
+        if (stepRun.stepRunFinished) {
+            stepRun.stepLevel = 0;
+            stepRun.stepRunFinished = false;
         }
     }
     window.Timer2.setEnabled(false);

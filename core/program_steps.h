@@ -1,11 +1,10 @@
-// The grid steps shared by every preparation procedure: each of them writes
-// them, and the two-media readouts and step mode read them. Both are 0 until
-// the first preparation runs.
+// The time step shared by every preparation procedure: each of them writes
+// it, and the two-media readouts read it. It is 0 until the first
+// preparation runs, which the first readouts show.
 #pragma once
 
 namespace palmos {
 
 inline double timeStep = 0.0;
-inline int spaceStep = 0;
 
 }  // namespace palmos

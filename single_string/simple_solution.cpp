@@ -8,7 +8,6 @@
 namespace palmos {
 
 void PrepareSimpleSolution() {
-    spaceStep = 1;
     timeStep = 0.6;
 
     Ypervola& window = ypervola();
@@ -17,29 +16,30 @@ void PrepareSimpleSolution() {
     window.setLeft(0);
     window.setTop(0);
 
-    lastPoint = 54;
-    lambda = 0.3;
+    simpleRun.lastPoint = 54;
+    simpleRun.lambda = 0.3;
 
-    window.Scale(0, 0.62, (lastPoint + 2) * 5, -0.3);
+    window.Scale(0, 0.62, (simpleRun.lastPoint + 2) * 5, -0.3);
     window.Show();
 
     // The string at rest.
-    for (int i = 0; i <= lastPoint; ++i) {
-        simpleTable.set(i, 0, 0.0);
+    for (int i = 0; i <= simpleRun.lastPoint; ++i) {
+        simpleRun.simpleTable.set(i, 0, 0.0);
         PlaceSimpleCircle(i, 0);
     }
 
     const EndMode end = window.stathero.Value() ? EndMode::Fixed : EndMode::Free;
-    solveSimpleString(simpleTable, lastPoint, lambda, end);
+    solveSimpleString(simpleRun.simpleTable, simpleRun.lastPoint, simpleRun.lambda, end);
 }
 
 void CheckSimpleSolution() {
     Ypervola& window = ypervola();
     const SimpleCheckResult result =
-        checkSimpleSolution(simpleTable, timeIndex, window.Timer1.Interval(), lambda, lastPoint);
+        checkSimpleSolution(simpleRun.simpleTable, simpleRun.timeIndex, window.Timer1.Interval(),
+                            simpleRun.lambda, simpleRun.lastPoint);
     if (result.readoutWrites > 0) {
-        const std::string readout =
-            simpleReadout(simpleTable.at(1, timeIndex), window.stathero.Value());
+        const std::string readout = simpleReadout(simpleRun.simpleTable.at(1, simpleRun.timeIndex),
+                                                  window.stathero.Value());
         window.Text1.setText(QString::fromStdString(readout));
     }
 }
@@ -49,7 +49,7 @@ void PlaceSimpleCircle(int point, int level) {
     const float width = circle.Width();
     const float height = circle.Height();
     circle.setLeft(static_cast<float>(5 * point) - width / 2);
-    circle.setTop(static_cast<float>(height / 2 + simpleTable.at(point, level)));
+    circle.setTop(static_cast<float>(height / 2 + simpleRun.simpleTable.at(point, level)));
 }
 
 }  // namespace palmos

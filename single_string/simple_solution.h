@@ -1,6 +1,5 @@
-// The single-string procedures and their program-wide state: the solution
-// table, the last point, the level the animation shows next and the Courant
-// number.
+// The single-string procedures and the program-wide state of the single
+// string's run.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +8,20 @@
 
 namespace palmos {
 
-inline LevelTable simpleTable{kTablePoints, kTableLevels};
-inline std::int16_t lastPoint = 0;
-inline std::int16_t timeIndex = 0;
-inline double lambda = 0.0;
+// Everything the single-string run owns, zero at program start.
+struct SimpleRun {
+    // The whole motion, cell (point, level), computed by each preparation.
+    LevelTable simpleTable{kTablePoints, kTableLevels};
+    // The driven end, point 54 once prepared. The two-media window's scale
+    // reads it too.
+    std::int16_t lastPoint = 0;
+    // The level the next tick shows.
+    std::int16_t timeIndex = 0;
+    // The Courant number of the preparation (the hidden lamdaval bar also
+    // writes it).
+    double lambda = 0.0;
+};
+inline SimpleRun simpleRun;
 
 // Sizes, scales and shows the simple-solution window, puts its circles at rest
 // and computes the whole motion for the end chosen on the window.

@@ -29,7 +29,7 @@ void Ypervola::Command1_Click() {
     CheckSimpleSolution();
     Timer1.setEnabled(true);
     Timer1.setInterval(2);
-    timeIndex = 0;
+    simpleRun.timeIndex = 0;
 }
 
 // The elliptic-equation button freezes the animation on its current frame.
@@ -63,18 +63,18 @@ void Ypervola::stathero_Click() {
 }
 
 void Ypervola::lamdaval_Change() {
-    lambda = lamdaval.Value() / 10.0;
+    simpleRun.lambda = lamdaval.Value() / 10.0;
 }
 
 // One frame: check pass, circles to the current level, on to the next level;
 // the run ends after the frame of level 498.
 void Ypervola::Timer1_Timer() {
     CheckSimpleSolution();
-    for (int b = 0; b <= lastPoint; ++b) {
-        PlaceSimpleCircle(b, timeIndex);
+    for (int b = 0; b <= simpleRun.lastPoint; ++b) {
+        PlaceSimpleCircle(b, simpleRun.timeIndex);
     }
-    timeIndex = checkedAdd16(timeIndex, Timer1.Interval());
-    if (timeIndex > 499) {
+    simpleRun.timeIndex = checkedAdd16(simpleRun.timeIndex, Timer1.Interval());
+    if (simpleRun.timeIndex > 499) {
         Timer1.setEnabled(false);
     }
 }

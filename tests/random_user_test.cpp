@@ -185,16 +185,17 @@ std::string brokenInvariant(unsigned recomputed) {
     if (ui::programEnded()) {
         return "the program ended";
     }
-    if (timeIndex < 0 || timeIndex > 500 || twoMediaTimeIndex < 0 || twoMediaTimeIndex > 1000 ||
-        stepLevel < 0 || stepLevel > kLastStepLevel + 10) {
+    if (simpleRun.timeIndex < 0 || simpleRun.timeIndex > 500 || twoMediaRun.twoMediaTimeIndex < 0 ||
+        twoMediaRun.twoMediaTimeIndex > 1000 || stepRun.stepLevel < 0 ||
+        stepRun.stepLevel > kLastStepLevel + 10) {
         return "a level index left its table";
     }
     const bool finiteTables =
-        ((recomputed & kSimple) == 0 || finite(simpleTable, 56, 2502)) &&
-        ((recomputed & kTwoMedia) == 0 || finite(twoMediaTable, 61, 2502)) &&
-        ((recomputed & kStep) == 0 || (finite(stepDisplacement, kStepPoints, kStepLevels) &&
-                                       finite(stepVelocity, kStepPoints, kStepLevels) &&
-                                       finite(stepSlope, kStepPoints, kStepLevels)));
+        ((recomputed & kSimple) == 0 || finite(simpleRun.simpleTable, 56, 2502)) &&
+        ((recomputed & kTwoMedia) == 0 || finite(twoMediaRun.twoMediaTable, 61, 2502)) &&
+        ((recomputed & kStep) == 0 || (finite(stepRun.stepDisplacement, kStepPoints, kStepLevels) &&
+                                       finite(stepRun.stepVelocity, kStepPoints, kStepLevels) &&
+                                       finite(stepRun.stepSlope, kStepPoints, kStepLevels)));
     if (!finiteTables) {
         return "a table holds a value that is not finite";
     }

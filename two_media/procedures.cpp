@@ -61,48 +61,51 @@ void PrepareTwoMediaSolution() {
     timeStep = 0.6;
     ShowCoefficients();
     ShowPulseLabels();
-    spaceStep = 1;
 
     window.setWidth(ui::screenWidth());
     window.setHeight(ui::screenHeight());
     window.setLeft(0);
     window.setTop(0);
-    twoMediaLastPoint = 60;
-    window.Scale(0, 0.62, (lastPoint + 2) * 5, -0.3);
+    twoMediaRun.twoMediaLastPoint = 60;
+    // The single string's lastPoint on purpose: both windows share one scale
+    // (its right edge is 10 until the simple solution was first prepared).
+    window.Scale(0, 0.62, (simpleRun.lastPoint + 2) * 5, -0.3);
     window.Show();
 
     window.Label2.setCaption(
         text(label2Text(window.cmesso2.Value() / 100.0, SpeedLabelStyle::Setup)));
     window.Label1.setCaption(
         text(label1Text(window.cmeso1.Value() / 100.0, SpeedLabelStyle::Setup)));
-    c2 = window.cmesso2.Value() / 100.0;
-    c1 = window.cmeso1.Value() / 100.0;
+    twoMediaRun.c2 = window.cmesso2.Value() / 100.0;
+    twoMediaRun.c1 = window.cmeso1.Value() / 100.0;
 
     // The string at rest, each circle a 62nd of the width after the one
     // before, coloured by its medium: red far side, green junction, black
     // drive side.
-    for (int i = 0; i <= twoMediaLastPoint; ++i) {
-        twoMediaTable.set(i, 0, 0.0);
+    for (int i = 0; i <= twoMediaRun.twoMediaLastPoint; ++i) {
+        twoMediaRun.twoMediaTable.set(i, 0, 0.0);
         const float spacing = static_cast<float>(window.ScaleWidth()) / 62;
         ui::Shape& circle = window.Shape1(i);
         circle.setLeft(i == 0 ? 0.0f : window.Shape1(i - 1).Left() + spacing);
-        circle.setTop(static_cast<float>(circle.Height() / 2 + twoMediaTable.at(i, 0)));
+        circle.setTop(static_cast<float>(circle.Height() / 2 + twoMediaRun.twoMediaTable.at(i, 0)));
         circle.setBorderColor(i < kTwoMediaJunction    ? QColor(255, 0, 0)
                               : i == kTwoMediaJunction ? QColor(0, 255, 0)
                                                        : QColor(0, 0, 0));
     }
 
-    computeTwoMediaSolution(twoMediaTable, {.c1 = c1,
-                                            .c2 = c2,
-                                            .height = window.platos.Value(),
-                                            .baseDepth = baseDepth(),
-                                            .end = chosenEnd(window),
-                                            .lastPoint = twoMediaLastPoint});
+    computeTwoMediaSolution(twoMediaRun.twoMediaTable,
+                            {.c1 = twoMediaRun.c1,
+                             .c2 = twoMediaRun.c2,
+                             .height = window.platos.Value(),
+                             .baseDepth = baseDepth(),
+                             .end = chosenEnd(window),
+                             .lastPoint = twoMediaRun.twoMediaLastPoint});
 }
 
 void CheckTwoMediaSolution() {
     const Dyomessa& window = dyomessa();
-    checkTwoMediaSolution(twoMediaTable, twoMediaTimeIndex, window.Timer1.Interval(), c1, c2,
+    checkTwoMediaSolution(twoMediaRun.twoMediaTable, twoMediaRun.twoMediaTimeIndex,
+                          window.Timer1.Interval(), twoMediaRun.c1, twoMediaRun.c2,
                           chosenEnd(window));
 }
 
@@ -117,26 +120,25 @@ void PrepareStepMode() {
         .end = window.elefthero1.Value() ? EndMode::Free : EndMode::Fixed,
         .timeStep = 0.6,
         .spaceStep = 1,
-        .lastPoint = twoMediaLastPoint};
-    spaceStep = settings.spaceStep;
+        .lastPoint = twoMediaRun.twoMediaLastPoint};
     timeStep = settings.timeStep;
     ShowCoefficients();
-    solveStepMode(stepDisplacement, stepVelocity, stepSlope, settings);
+    solveStepMode(stepRun.stepDisplacement, stepRun.stepVelocity, stepRun.stepSlope, settings);
 }
 
 void ShowNextStep() {
-    if (stepRunFinished) {
+    if (stepRun.stepRunFinished) {
         return;
     }
     Dyomessa& window = dyomessa();
-    for (int i = 0; i <= twoMediaLastPoint; ++i) {
-        if (stepCircleMoves(stepDisplacement, stepLevel, i)) {
+    for (int i = 0; i <= twoMediaRun.twoMediaLastPoint; ++i) {
+        if (stepCircleMoves(stepRun.stepDisplacement, stepRun.stepLevel, i)) {
             ui::Shape& circle = window.Shape1(i);
-            circle.setTop(
-                static_cast<float>(stepDisplacement.at(i, stepLevel) + circle.Height() / 2));
+            circle.setTop(static_cast<float>(stepRun.stepDisplacement.at(i, stepRun.stepLevel) +
+                                             circle.Height() / 2));
         }
     }
-    stepLevel += window.Timer2.Interval();
+    stepRun.stepLevel += window.Timer2.Interval();
 
     for (const double y : gridLineHeights(window.ScaleHeight())) {
         window.Line(window.ScaleLeft(), y, window.ScaleLeft() + window.ScaleWidth(), y, Qt::black);
@@ -144,10 +146,10 @@ void ShowNextStep() {
 
     // The tables end at the last computed level: the mode stops there as if
     // STOP had been pressed, and waits for the next START.
-    if (stepLevel > kLastStepLevel) {
+    if (stepRun.stepLevel > kLastStepLevel) {
         window.Timer2.setEnabled(false);
         window.Command7.setVisible(true);
-        stepRunFinished = true;
+        stepRun.stepRunFinished = true;
     }
 }
 

@@ -1,6 +1,5 @@
-// The two-media procedures and their program-wide state: the continuous
-// run's table and level, the step mode's three tables and level, and the two
-// speeds of the last preparation.
+// The two-media procedures and the program-wide state of the window's two
+// runs: the continuous run and the step mode.
 #pragma once
 
 #include <cstdint>
@@ -12,22 +11,36 @@
 
 namespace palmos {
 
-inline LevelTable twoMediaTable{kTablePoints, kTableLevels};
-inline int twoMediaLastPoint = 0;
-inline double c1 = 0.0;
-inline double c2 = 0.0;
-inline std::int16_t twoMediaTimeIndex = 0;
+// Everything the continuous run owns, zero at program start.
+struct TwoMediaRun {
+    // The whole motion, cell (point, level), computed by each preparation.
+    LevelTable twoMediaTable{kTablePoints, kTableLevels};
+    // The driven end, point 60 once prepared; the step mode's source too.
+    int twoMediaLastPoint = 0;
+    // The speeds of the last preparation, as Courant numbers. c1 is the
+    // drive side, points 31..60; c2 the far side, points 0..29; point 30, the
+    // junction, weighs both. The step mode places them the other way round.
+    double c1 = 0.0;
+    double c2 = 0.0;
+    // The level the next tick shows.
+    std::int16_t twoMediaTimeIndex = 0;
+};
+inline TwoMediaRun twoMediaRun;
 
-inline LevelTable stepDisplacement{kStepPoints, kStepLevels};
-inline LevelTable stepVelocity{kStepPoints, kStepLevels};
-inline LevelTable stepSlope{kStepPoints, kStepLevels};
-inline int stepLevel = 0;
-// Set when the step mode has shown its last computed level; STEP and
-// CONTINUE then wait for the next START.
-inline bool stepRunFinished = false;
-
-// The last level the step mode computes for the string.
-inline constexpr int kLastStepLevel = 1501;
+// Everything the step mode owns, zero at program start. Its speeds are not
+// kept: each START reads them from the bars.
+struct StepRun {
+    // u, v and s of every point, cell (point, level), filled by each START.
+    LevelTable stepDisplacement{kStepPoints, kStepLevels};
+    LevelTable stepVelocity{kStepPoints, kStepLevels};
+    LevelTable stepSlope{kStepPoints, kStepLevels};
+    // The level the next step shows.
+    int stepLevel = 0;
+    // Set when the step mode has shown its last computed level; STEP and
+    // CONTINUE then wait for the next START.
+    bool stepRunFinished = false;
+};
+inline StepRun stepRun;
 
 // Resets the bars, stretches, scales and shows the two-media window, places
 // and colours its circles at rest and computes the continuous run's table.

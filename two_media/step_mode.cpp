@@ -10,7 +10,6 @@ namespace palmos {
 namespace {
 
 constexpr int kSourceLastLevel = 2500;
-constexpr int kLastStep = 1500;
 constexpr int kGridLines = 50;
 
 }  // namespace
@@ -50,7 +49,7 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
     const int half = big / 2;
     const double sourceSpeed = checked(a / 50);
     const bool freeEnd = settings.end == EndMode::Free;
-    for (int n = 0; n <= kLastStep; ++n) {
+    for (int n = 0; n < kLastStepLevel; ++n) {
         const double* uOld = u.row(n, big + 1);
         const double* vOld = v.row(n, big + 1);
         const double* sOld = s.row(n, big + 1);

@@ -16,6 +16,10 @@ namespace palmos {
 inline constexpr int kStepPoints = 61;
 inline constexpr int kStepLevels = 3501;
 
+// The last level the step mode computes for the string; the run stops after
+// showing it.
+inline constexpr int kLastStepLevel = 1501;
+
 // A circle is moved only when its displacement changed by at least this much
 // since the level before.
 inline constexpr double kStepMoveThreshold = 0.0005;

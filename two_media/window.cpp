@@ -46,7 +46,8 @@ void Dyomessa::Form_Load() {
     cmesso2.setValue(30);
     cmeso1.setValue(30);
 
-    Scale(0, 0.62, (lastPoint + 2) * 5, -0.3);
+    // The single string's lastPoint on purpose, as in PrepareTwoMediaSolution.
+    Scale(0, 0.62, (simpleRun.lastPoint + 2) * 5, -0.3);
 
     // Solid circles: red for the far side, black from the junction on.
     for (int i = 0; i <= 60; ++i) {
@@ -95,18 +96,19 @@ void Dyomessa::Command1_Click() {
     CheckTwoMediaSolution();
     Timer1.setEnabled(true);
     Timer1.setInterval(5);
-    twoMediaTimeIndex = 0;
+    twoMediaRun.twoMediaTimeIndex = 0;
 }
 
 void Dyomessa::Timer1_Timer() {
     CheckTwoMediaSolution();
-    const int level = twoMediaTimeIndex;
-    for (int i = 0; i <= twoMediaLastPoint; ++i) {
+    const int level = twoMediaRun.twoMediaTimeIndex;
+    for (int i = 0; i <= twoMediaRun.twoMediaLastPoint; ++i) {
         ui::Shape& circle = Shape1(i);
-        circle.setTop(static_cast<float>(circle.Height() / 2 + twoMediaTable.at(i, level)));
+        circle.setTop(
+            static_cast<float>(circle.Height() / 2 + twoMediaRun.twoMediaTable.at(i, level)));
     }
-    twoMediaTimeIndex = checkedAdd16(twoMediaTimeIndex, Timer1.Interval());
-    if (twoMediaTimeIndex > 999) {
+    twoMediaRun.twoMediaTimeIndex = checkedAdd16(twoMediaRun.twoMediaTimeIndex, Timer1.Interval());
+    if (twoMediaRun.twoMediaTimeIndex > 999) {
         Timer1.setEnabled(false);
     }
 }
@@ -115,8 +117,8 @@ void Dyomessa::Timer1_Timer() {
 void Dyomessa::Command2_Click() {
     Command7.setVisible(false);
     PrepareStepMode();
-    stepLevel = 0;
-    stepRunFinished = false;
+    stepRun.stepLevel = 0;
+    stepRun.stepRunFinished = false;
     Timer2.setEnabled(true);
     Timer2.setInterval(rythmisidt.Value());
 }
@@ -135,7 +137,7 @@ void Dyomessa::Command4_Click() {
 
 // CONTINUE, unless the run has reached its last level.
 void Dyomessa::Command5_Click() {
-    if (!stepRunFinished) {
+    if (!stepRun.stepRunFinished) {
         Timer2.setEnabled(true);
     }
 }

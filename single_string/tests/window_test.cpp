@@ -47,7 +47,7 @@ class SimpleWindow : public ::testing::Test {
         std::vector<int> shown;
         Ypervola& window = ypervola();
         while (window.Timer1.Enabled() && shown.size() < 1000) {
-            shown.push_back(timeIndex);
+            shown.push_back(simpleRun.timeIndex);
             window.Timer1.fire();
         }
         return shown;
@@ -99,11 +99,11 @@ TEST_F(SimpleWindow, RunShowsEveryOtherLevelUpTo498ThenStopsAt500) {
     for (std::size_t k = 0; k < shown.size(); ++k) {
         EXPECT_EQ(shown[k], static_cast<int>(2 * k));
     }
-    EXPECT_EQ(timeIndex, 500);
+    EXPECT_EQ(simpleRun.timeIndex, 500);
     EXPECT_FALSE(ypervola().Timer1.Enabled());
     EXPECT_FALSE(ypervola().Timer1.isTicking());
     for (int b = 0; b <= 54; ++b) {
-        EXPECT_NEAR(centre(b).y(), simpleTable.at(b, 498), 1e-6);
+        EXPECT_NEAR(centre(b).y(), simpleRun.simpleTable.at(b, 498), 1e-6);
     }
 }
 
@@ -144,7 +144,7 @@ TEST_F(SimpleWindow, FixedEndReflectsInvertedAndFreeEndUpright) {
     // The drive pulse is upright: a deep trough near the fixed end is its reflection.
     double fixedLowest = 0;
     for (int n = 0; n <= 498; ++n) {
-        fixedLowest = std::min(fixedLowest, simpleTable.at(10, n));
+        fixedLowest = std::min(fixedLowest, simpleRun.simpleTable.at(10, n));
     }
     EXPECT_LT(fixedLowest, -0.15);
 
@@ -154,7 +154,7 @@ TEST_F(SimpleWindow, FixedEndReflectsInvertedAndFreeEndUpright) {
     runToEnd();
     double freeHighest = 0;
     for (int n = 0; n <= 498; ++n) {
-        freeHighest = std::max(freeHighest, simpleTable.at(0, n));
+        freeHighest = std::max(freeHighest, simpleRun.simpleTable.at(0, n));
     }
     EXPECT_NEAR(freeHighest, 0.373, 0.002);
     EXPECT_TRUE(ypervola().Text1.Text().endsWith("sta=0"));
@@ -167,11 +167,11 @@ TEST_F(SimpleWindow, SwitchingTheEndDuringARunChangesOnlyTheReadout) {
         ypervola().Timer1.fire();
     }
     EXPECT_TRUE(ypervola().Text1.Text().endsWith("sta=-1"));
-    const double fixedEndAt300 = simpleTable.at(0, 300);
+    const double fixedEndAt300 = simpleRun.simpleTable.at(0, 300);
     click(ypervola().elefthero);
     ypervola().Timer1.fire();
     EXPECT_TRUE(ypervola().Text1.Text().endsWith("sta=0"));
-    EXPECT_EQ(simpleTable.at(0, 300), fixedEndAt300);
+    EXPECT_EQ(simpleRun.simpleTable.at(0, 300), fixedEndAt300);
 }
 
 TEST_F(SimpleWindow, EllipticButtonFreezesTheRunAndStartRestartsIt) {
@@ -187,7 +187,7 @@ TEST_F(SimpleWindow, EllipticButtonFreezesTheRunAndStartRestartsIt) {
     EXPECT_EQ(heights(), frozen);
     click(ypervola().Command1);
     EXPECT_TRUE(ypervola().Timer1.isTicking());
-    EXPECT_EQ(timeIndex, 0);
+    EXPECT_EQ(simpleRun.timeIndex, 0);
 }
 
 TEST_F(SimpleWindow, NavigationLeavesTheAnimationRunning) {
@@ -202,7 +202,7 @@ TEST_F(SimpleWindow, NavigationLeavesTheAnimationRunning) {
     EXPECT_TRUE(ypervola().Timer1.isTicking());
     click(ypervola().elefthero);
     EXPECT_TRUE(ypervola().Timer1.isTicking());
-    EXPECT_EQ(timeIndex, 2);
+    EXPECT_EQ(simpleRun.timeIndex, 2);
 }
 
 TEST_F(SimpleWindow, SimpleSolutionDuringARunPutsTheCirclesAtRestAndKeepsTheLevel) {
@@ -215,7 +215,7 @@ TEST_F(SimpleWindow, SimpleSolutionDuringARunPutsTheCirclesAtRestAndKeepsTheLeve
     for (int b = 0; b < 54; ++b) {
         EXPECT_NEAR(centre(b).y(), 0.0, 1e-6);
     }
-    EXPECT_EQ(timeIndex, 200);
+    EXPECT_EQ(simpleRun.timeIndex, 200);
     EXPECT_TRUE(ypervola().Timer1.isTicking());
 }
 
@@ -226,7 +226,7 @@ TEST_F(SimpleWindow, HiddenLambdaBarAtOneLeavesTheReadoutAlone) {
     ypervola().Timer1.fire();
     ypervola().Text1.setText("before");
     ui::dispatch([] { ypervola().lamdaval.setValue(10); });
-    EXPECT_DOUBLE_EQ(lambda, 1.0);
+    EXPECT_DOUBLE_EQ(simpleRun.lambda, 1.0);
     ypervola().Timer1.fire();
     EXPECT_EQ(ypervola().Text1.Text(), "before");
     EXPECT_FALSE(ui::programEnded());
@@ -252,9 +252,9 @@ TEST_P(EndButtons, EndStopsEverythingAtOnce) {
     EXPECT_FALSE(ypervola().isVisible());
     EXPECT_FALSE(eisagogi1().isVisible());
     // No handler runs after the end.
-    const int level = timeIndex;
+    const int level = simpleRun.timeIndex;
     ypervola().Timer1.fire();
-    EXPECT_EQ(timeIndex, level);
+    EXPECT_EQ(simpleRun.timeIndex, level);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, EndButtons,
@@ -276,7 +276,7 @@ TEST_F(SimpleWindow, ClosingTheIntroductionEndsTheProgramClosingOthersHides) {
 TEST_F(SimpleWindow, RunTimeErrorNamesTheFailureAndEndsTheProgram) {
     click(eisagogi1().APLO);
     click(ypervola().Command1);
-    timeIndex = 5000;  // a level outside the table
+    simpleRun.timeIndex = 5000;  // a level outside the table
     ypervola().Timer1.fire();
     ASSERT_EQ(testing_support::messageBoxes().size(), 1);
     EXPECT_EQ(testing_support::messageBoxes().front(), "Run-time error: Subscript out of range");

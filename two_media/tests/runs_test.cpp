@@ -60,7 +60,7 @@ TEST_F(TwoMediaRuns, FirstTickShowsTheStringAtRestWithTheDriveEndJustBelow) {
         EXPECT_NEAR(height(i), 0.0, 1e-6) << i;
     }
     EXPECT_NEAR(height(60), -0.006, 1e-6);
-    EXPECT_EQ(twoMediaTimeIndex, 5);
+    EXPECT_EQ(twoMediaRun.twoMediaTimeIndex, 5);
 }
 
 TEST_F(TwoMediaRuns, ContinuousRunPlays200FramesAndStopsOnLevel995) {
@@ -72,10 +72,10 @@ TEST_F(TwoMediaRuns, ContinuousRunPlays200FramesAndStopsOnLevel995) {
         ++frames;
     }
     EXPECT_EQ(frames, 200);
-    EXPECT_EQ(twoMediaTimeIndex, 1000);
+    EXPECT_EQ(twoMediaRun.twoMediaTimeIndex, 1000);
     EXPECT_FALSE(window.Timer1.isTicking());
     for (int i = 0; i <= 60; ++i) {
-        EXPECT_NEAR(height(i), twoMediaTable.at(i, 995), 1e-6) << i;
+        EXPECT_NEAR(height(i), twoMediaRun.twoMediaTable.at(i, 995), 1e-6) << i;
     }
 }
 
@@ -87,7 +87,7 @@ TEST_F(TwoMediaRuns, StartWhileRunningRestartsWithTheDefaults) {
     move(dyomessa().cmeso1, 150);
     move(dyomessa().platos, 20);
     startContinuousRun();
-    EXPECT_EQ(twoMediaTimeIndex, 0);
+    EXPECT_EQ(twoMediaRun.twoMediaTimeIndex, 0);
     EXPECT_EQ(dyomessa().cmeso1.Value(), 30);
     EXPECT_EQ(dyomessa().platos.Value(), 100);
     EXPECT_EQ(dyomessa().Timer1.Interval(), 5);
@@ -112,7 +112,7 @@ TEST_P(ContinuousReflection, ReflectedPulseComesBackWithTheEndsSign) {
     startContinuousRun();
     double extreme = 0.0;
     for (int n = 250; n <= 450; ++n) {
-        const double value = twoMediaTable.at(10, n);
+        const double value = twoMediaRun.twoMediaTable.at(10, n);
         if (std::abs(value) > std::abs(extreme)) {
             extreme = value;
         }
@@ -133,7 +133,7 @@ TEST_F(TwoMediaRuns, HiddenWindowKeepsRunningToTheEnd) {
     while (dyomessa().Timer1.Enabled()) {
         dyomessa().Timer1.fire();
     }
-    EXPECT_EQ(twoMediaTimeIndex, 1000);
+    EXPECT_EQ(twoMediaRun.twoMediaTimeIndex, 1000);
 }
 
 TEST_F(TwoMediaRuns, TheTwoRunsKeepToTheirOwnTimerAndCounter) {
@@ -145,13 +145,13 @@ TEST_F(TwoMediaRuns, TheTwoRunsKeepToTheirOwnTimerAndCounter) {
     click(dyomessa().Command7);  // STEP
     EXPECT_TRUE(dyomessa().Timer1.isTicking());
     EXPECT_EQ(dyomessa().Timer1.Interval(), 5);
-    EXPECT_EQ(twoMediaTimeIndex, 5);
+    EXPECT_EQ(twoMediaRun.twoMediaTimeIndex, 5);
 
     dyomessa().Timer2.fire();
-    const int level = stepLevel;
+    const int level = stepRun.stepLevel;
     startContinuousRun();
     dyomessa().Timer1.fire();
-    EXPECT_EQ(stepLevel, level);
+    EXPECT_EQ(stepRun.stepLevel, level);
     EXPECT_TRUE(dyomessa().Timer2.isTicking());
     EXPECT_EQ(dyomessa().Timer2.Interval(), 1);
 }
@@ -165,13 +165,13 @@ TEST_F(TwoMediaRuns, StepModeStartsWithTheBarsIntervalAndShowsLevelZeroFirst) {
     EXPECT_FALSE(window.Command7.isVisible());
     EXPECT_TRUE(window.Timer2.isTicking());
     EXPECT_EQ(window.Timer2.Interval(), 3);
-    EXPECT_EQ(stepLevel, 0);
+    EXPECT_EQ(stepRun.stepLevel, 0);
     window.Timer2.fire();
     for (int i = 0; i < 60; ++i) {
         EXPECT_NEAR(height(i), 0.0, 1e-6) << i;
     }
     EXPECT_NEAR(height(60), -0.006, 1e-6);
-    EXPECT_EQ(stepLevel, 3);
+    EXPECT_EQ(stepRun.stepLevel, 3);
 }
 
 TEST_F(TwoMediaRuns, StopThenThreeStepsAdvanceByThreeIntervals) {
@@ -183,12 +183,12 @@ TEST_F(TwoMediaRuns, StopThenThreeStepsAdvanceByThreeIntervals) {
     click(dyomessa().Command3);
     EXPECT_TRUE(dyomessa().Command7.isVisible());
     EXPECT_FALSE(dyomessa().Timer2.isTicking());
-    const int before = stepLevel;
+    const int before = stepRun.stepLevel;
     for (int k = 0; k < 3; ++k) {
         click(dyomessa().Command7);
     }
-    EXPECT_EQ(stepLevel, before + 12);
-    EXPECT_NEAR(height(60), stepDisplacement.at(60, before + 8), 1e-6);
+    EXPECT_EQ(stepRun.stepLevel, before + 12);
+    EXPECT_NEAR(height(60), stepRun.stepDisplacement.at(60, before + 8), 1e-6);
     click(dyomessa().Command5);
     EXPECT_TRUE(dyomessa().Timer2.isTicking());
     EXPECT_TRUE(dyomessa().Command7.isVisible());
@@ -197,7 +197,7 @@ TEST_F(TwoMediaRuns, StopThenThreeStepsAdvanceByThreeIntervals) {
 TEST_F(TwoMediaRuns, StepBeforeAnyStartPutsTheCirclesOnTheZeroLine) {
     click(dyomessa().Command3);
     click(dyomessa().Command7);
-    EXPECT_EQ(stepLevel, 0);
+    EXPECT_EQ(stepRun.stepLevel, 0);
     for (int i = 0; i <= 60; ++i) {
         EXPECT_NEAR(height(i), 0.0, 1e-6) << i;
     }
@@ -211,7 +211,7 @@ TEST_F(TwoMediaRuns, MovingABarDuringARunChangesOnlyTheReadout) {
     for (int k = 0; k < 100; ++k) {
         dyomessa().Timer2.fire();
     }
-    const LevelTable before = stepDisplacement;
+    const LevelTable before = stepRun.stepDisplacement;
     const QString readout = dyomessa().Text1.Text();
     move(dyomessa().cmeso1, 120);
     move(dyomessa().evros, 40);
@@ -219,10 +219,10 @@ TEST_F(TwoMediaRuns, MovingABarDuringARunChangesOnlyTheReadout) {
     EXPECT_NE(dyomessa().Text1.Text(), readout);
     EXPECT_EQ(dyomessa().Timer2.Interval(), 1);
     dyomessa().Timer2.fire();
-    EXPECT_EQ(stepLevel, 101);
+    EXPECT_EQ(stepRun.stepLevel, 101);
     for (int n = 0; n <= 1501; n += 50) {
         for (int i = 0; i <= 60; ++i) {
-            ASSERT_EQ(stepDisplacement.at(i, n), before.at(i, n));
+            ASSERT_EQ(stepRun.stepDisplacement.at(i, n), before.at(i, n));
         }
     }
 }
@@ -236,19 +236,19 @@ TEST_F(TwoMediaRuns, StepModeStopsCleanlyAtItsLastComputedLevel) {
         ++ticks;
     }
     EXPECT_EQ(ticks, 215);  // levels 0, 7, ..., 1498
-    EXPECT_EQ(stepLevel, 1505);
+    EXPECT_EQ(stepRun.stepLevel, 1505);
     EXPECT_FALSE(dyomessa().Timer2.isTicking());
     EXPECT_TRUE(dyomessa().Command7.isVisible());
     click(dyomessa().Command7);
     click(dyomessa().Command5);
-    EXPECT_EQ(stepLevel, 1505);
+    EXPECT_EQ(stepRun.stepLevel, 1505);
     EXPECT_FALSE(dyomessa().Timer2.isTicking());
     EXPECT_TRUE(testing_support::messageBoxes().isEmpty());
     // A new START plays again from level 0.
     click(dyomessa().Command2);
     EXPECT_TRUE(dyomessa().Timer2.isTicking());
     dyomessa().Timer2.fire();
-    EXPECT_EQ(stepLevel, 7);
+    EXPECT_EQ(stepRun.stepLevel, 7);
 }
 
 TEST_F(TwoMediaRuns, GridIsRuledBehindTheCircles) {

@@ -81,16 +81,15 @@ TEST_F(TwoMediaWindow, OpensInItsStartStateWhateverTheBarsShowed) {
     EXPECT_EQ(window.cmesso2.Value(), 30);
     EXPECT_EQ(window.evros.Value(), 20);
     EXPECT_EQ(window.platos.Value(), 100);
-    EXPECT_EQ(twoMediaLastPoint, 60);
-    EXPECT_DOUBLE_EQ(c1, 0.3);
-    EXPECT_DOUBLE_EQ(c2, 0.3);
+    EXPECT_EQ(twoMediaRun.twoMediaLastPoint, 60);
+    EXPECT_DOUBLE_EQ(twoMediaRun.c1, 0.3);
+    EXPECT_DOUBLE_EQ(twoMediaRun.c2, 0.3);
     EXPECT_DOUBLE_EQ(timeStep, 0.6);
-    EXPECT_EQ(spaceStep, 1);
     EXPECT_EQ(window.Label1.Caption(), "c1= 0.30");
     EXPECT_EQ(window.Label2.Caption(), "c2= 0.30");
     EXPECT_EQ(window.Text1.Text(), kDefaultReadout);
     EXPECT_EQ(window.Label3.Caption(), "HEIGHT OF 1ST PULSE=3.60");
-    EXPECT_EQ(twoMediaTable.at(60, 50), static_cast<double>(0.3f * 49 / 50 * 1.0f));
+    EXPECT_EQ(twoMediaRun.twoMediaTable.at(60, 50), static_cast<double>(0.3f * 49 / 50 * 1.0f));
 }
 
 TEST_F(TwoMediaWindow, CirclesSitAtRestColouredByMedium) {
@@ -179,7 +178,7 @@ TEST_F(TwoMediaWindow, OpeningItLeavesTheSingleStringRunning) {
     click(ypervola().Command4);
     EXPECT_TRUE(dyomessa().isVisible());
     EXPECT_TRUE(ypervola().Timer1.isTicking());
-    EXPECT_EQ(timeIndex, 2);
+    EXPECT_EQ(simpleRun.timeIndex, 2);
     // With the single string prepared the scale's right edge is 280.
     EXPECT_DOUBLE_EQ(dyomessa().ScaleWidth(), 280.0);
 }
