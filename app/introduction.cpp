@@ -10,15 +10,16 @@ namespace palmos {
 
 namespace {
 
-// The colour of title-bar text in the standard desktop colour scheme.
-const QColor kTitleTextColour = Qt::white;
+// The background of the window and its labels: white, the colour the
+// design takes from the desktop's title-bar text in the standard scheme.
+const QColor kBackColour = Qt::white;
 
 }  // namespace
 
 Eisagogi1::Eisagogi1() : ui::Form("EISAGOGH", {ui::Face::SansSerif, 8}, 10800, 8400) {
-    setBackColor(kTitleTextColour);
-    Label1.setBackColor(kTitleTextColour);
-    Label2.setBackColor(kTitleTextColour);
+    setBackColor(kBackColour);
+    Label1.setBackColor(kBackColour);
+    Label2.setBackColor(kBackColour);
     APLO.onClick([this] { APLO_Click(); });
     MESADYO.onClick([this] { MESADYO_Click(); });
     Command1.onClick([this] { Command1_Click(); });

@@ -118,7 +118,7 @@ void twoMedia(Table& table, int lastPoint, double c1, double c2, float baseDepth
 
 void stepMode(Table& u, Table& v, Table& s, double c1, double c2, int width, int height,
               float baseDepth, bool fixedEnd, double timeStep, int spaceStep, int lastPoint) {
-    const int big = lastPoint;
+    const int source = lastPoint;
     const double dt = timeStep;
     const double dx = spaceStep;
     const double r1 = (dt * c1) / dx;
@@ -132,9 +132,9 @@ void stepMode(Table& u, Table& v, Table& s, double c1, double c2, int width, int
         } else if (t < 2 * w) {
             value = ((w * dt - t * dt) * a) / 50 + ((w * dt - 1) * a) / 50;
         }
-        u(big, t) = value;
+        u(source, t) = value;
     }
-    const int half = big / 2;
+    const int half = source / 2;
     const double sourceSpeed = a / 50;
     for (int n = 0; n <= 1500; ++n) {
         const double* uOld = &u(0, n);
@@ -149,20 +149,20 @@ void stepMode(Table& u, Table& v, Table& s, double c1, double c2, int width, int
         } else if (n > w && n < 2 * w) {
             vSource = -sourceSpeed;
         }
-        vNew[big] = vSource;
+        vNew[source] = vSource;
         for (int i = 1; i < half; ++i) {
             vNew[i] = vOld[i] + r1 * (sOld[i] - sOld[i - 1]);
         }
-        for (int i = std::max(half, 1); i < big; ++i) {
+        for (int i = std::max(half, 1); i < source; ++i) {
             vNew[i] = vOld[i] + r2 * (sOld[i] - sOld[i - 1]);
         }
         vNew[0] = fixedEnd ? 0.0 : vOld[0] + r1 * (sOld[1] + sOld[0]);
-        for (int i = 1; i < big; ++i) {
+        for (int i = 1; i < source; ++i) {
             sNew[i] = sOld[i] + ((vNew[i + 1] - vNew[i]) * dt) / dx;
         }
         sNew[0] =
             fixedEnd ? sOld[0] + (vNew[1] * dt) / dx : sOld[0] + ((vNew[1] - vNew[0]) * dt) / dx;
-        for (int i = 1; i < big; ++i) {
+        for (int i = 1; i < source; ++i) {
             uNew[i] = uOld[i] + dt * vNew[i];
         }
         uNew[0] = fixedEnd ? 0.0 : uOld[0] + dt * vNew[0];

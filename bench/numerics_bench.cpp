@@ -74,8 +74,8 @@ void SimpleCheck(benchmark::State& state) {
     bench::timePair(
         state, 16,
         [&] {
-            benchmark::DoNotOptimize(palmos::checkSimpleSolution(
-                table, kCheckTimeIndex, kCheckInterval, kLambda, kSimpleLastPoint));
+            benchmark::DoNotOptimize(palmos::simpleCheckPass(table, kCheckTimeIndex, kCheckInterval,
+                                                             kLambda, kSimpleLastPoint));
         },
         [&] {
             benchmark::DoNotOptimize(bare::simpleCheck(plain, kCheckTimeIndex, kCheckInterval,
@@ -136,8 +136,8 @@ bool bareLoopsMatch() {
         palmos::solveSimpleString(table, kSimpleLastPoint, kLambda, EndMode::Fixed);
         bare::simpleString(plain, kSimpleLastPoint, kLambda, true);
         ok = sameCells(table, plain) && ok;
-        const auto result = palmos::checkSimpleSolution(table, kCheckTimeIndex, kCheckInterval,
-                                                        kLambda, kSimpleLastPoint);
+        const auto result = palmos::simpleCheckPass(table, kCheckTimeIndex, kCheckInterval, kLambda,
+                                                    kSimpleLastPoint);
         const int sweeps =
             bare::simpleCheck(plain, kCheckTimeIndex, kCheckInterval, kLambda, kSimpleLastPoint);
         ok = result.sweeps == sweeps && sweeps == 41 && sameCells(table, plain) && ok;

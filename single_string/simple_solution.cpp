@@ -35,8 +35,8 @@ void PrepareSimpleSolution() {
 void CheckSimpleSolution() {
     Ypervola& window = ypervola();
     const SimpleCheckResult result =
-        checkSimpleSolution(simpleRun.simpleTable, simpleRun.timeIndex, window.Timer1.Interval(),
-                            simpleRun.lambda, simpleRun.lastPoint);
+        simpleCheckPass(simpleRun.simpleTable, simpleRun.timeIndex, window.Timer1.Interval(),
+                        simpleRun.lambda, simpleRun.lastPoint);
     if (result.readoutWrites > 0) {
         const std::string readout = simpleReadout(simpleRun.simpleTable.at(1, simpleRun.timeIndex),
                                                   window.stathero.Value());

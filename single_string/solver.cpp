@@ -54,8 +54,8 @@ void solveSimpleString(LevelTable& table, int lastPoint, double lambda, EndMode 
     stepSimpleString(table, lastPoint, lambda, end);
 }
 
-SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int interval, double lambda,
-                                      int lastPoint) {
+SimpleCheckResult simpleCheckPass(LevelTable& table, int timeIndex, int interval, double lambda,
+                                  int lastPoint) {
     SimpleCheckResult result;
     if (timeIndex == 0) {
         return result;

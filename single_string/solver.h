@@ -34,8 +34,8 @@ struct SimpleCheckResult {
 // within the tolerance it stores the last point's trial in the spare cell
 // (point lastPoint+1). With lambda = 1 the trial is undefined and the pass
 // does nothing.
-SimpleCheckResult checkSimpleSolution(LevelTable& table, int timeIndex, int interval, double lambda,
-                                      int lastPoint);
+SimpleCheckResult simpleCheckPass(LevelTable& table, int timeIndex, int interval, double lambda,
+                                  int lastPoint);
 
 // The one-line readout: "u1(0)=" value of point 1, then "sta=" and the fixed
 // end option as a number (-1 for selected, 0 otherwise).

@@ -104,9 +104,8 @@ void PrepareTwoMediaSolution() {
 
 void CheckTwoMediaSolution() {
     const Dyomessa& window = dyomessa();
-    checkTwoMediaSolution(twoMediaRun.twoMediaTable, twoMediaRun.twoMediaTimeIndex,
-                          window.Timer1.Interval(), twoMediaRun.c1, twoMediaRun.c2,
-                          chosenEnd(window));
+    twoMediaCheckPass(twoMediaRun.twoMediaTable, twoMediaRun.twoMediaTimeIndex,
+                      window.Timer1.Interval(), twoMediaRun.c1, twoMediaRun.c2, chosenEnd(window));
 }
 
 void PrepareStepMode() {

@@ -87,8 +87,8 @@ void solveTwoMedia(LevelTable& table, const TwoMediaSettings& settings) {
     computeTwoMediaSolution(table, settings);
 }
 
-TwoMediaCheckResult checkTwoMediaSolution(const LevelTable& table, int timeIndex, int interval,
-                                          double c1, double c2, EndMode end) {
+TwoMediaCheckResult twoMediaCheckPass(const LevelTable& table, int timeIndex, int interval,
+                                      double c1, double c2, EndMode end) {
     TwoMediaCheckResult result;
     if (timeIndex == 0) {
         return result;

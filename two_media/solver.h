@@ -18,6 +18,7 @@ inline constexpr int kTwoMediaJunction = 30;
 // Everything one solution depends on. The defaults are the values the window
 // resets its bars to before it solves.
 struct TwoMediaSettings {
+    // The step mode places its c1 and c2 the other way round.
     double c1 = 0.3;         // Courant number of the drive side (points 31..59)
     double c2 = 0.3;         // Courant number of the far side (points 0..29)
     int height = 100;        // pulse height bar, percent of baseDepth
@@ -54,7 +55,7 @@ struct TwoMediaCheckResult {
 // the stored levels and measures it against the table. It only reads: at
 // timeIndex 0 it does nothing, otherwise it walks the first level 40 times and
 // every further level once, never past the point after the junction.
-TwoMediaCheckResult checkTwoMediaSolution(const LevelTable& table, int timeIndex, int interval,
-                                          double c1, double c2, EndMode end);
+TwoMediaCheckResult twoMediaCheckPass(const LevelTable& table, int timeIndex, int interval,
+                                      double c1, double c2, EndMode end);
 
 }  // namespace palmos

@@ -26,7 +26,7 @@ double stepSourceDisplacement(int t, int width, double a, double timeStep) {
 }
 
 void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSettings& settings) {
-    const int big = settings.lastPoint;
+    const int source = settings.lastPoint;
     const double dt = settings.timeStep;
     const double dx = settings.spaceStep;
     const double r1 = checkedDivide(dt * settings.c1, dx);
@@ -37,24 +37,24 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
     // The source: a displacement that rises for W levels and falls back over
     // the next W.
     for (int t = 0; t <= kSourceLastLevel; ++t) {
-        u.set(big, t, stepSourceDisplacement(t, w, a, dt));
+        u.set(source, t, stepSourceDisplacement(t, w, a, dt));
     }
-    if (big < 1) {
+    if (source < 1) {
         return;
     }
 
     // A step reads points 0..N of level n and writes level n+1 of the three
     // tables, one quantity after the other: the velocities first, since the
     // slopes and displacements are formed from the new ones.
-    const int half = big / 2;
+    const int half = source / 2;
     const double sourceSpeed = checked(a / 50);
     const bool freeEnd = settings.end == EndMode::Free;
     for (int n = 0; n < kLastStepLevel; ++n) {
-        const double* uOld = u.row(n, big + 1);
-        const double* vOld = v.row(n, big + 1);
-        const double* sOld = s.row(n, big + 1);
+        const double* uOld = u.row(n, source + 1);
+        const double* vOld = v.row(n, source + 1);
+        const double* sOld = s.row(n, source + 1);
 
-        v.writeRow(n + 1, big + 1, [=](LevelTable::RowWriter& vNew) {
+        v.writeRow(n + 1, source + 1, [=](LevelTable::RowWriter& vNew) {
             // The source's velocity; its displacement stays that of the
             // source pass.
             double vSource = 0.0;
@@ -63,30 +63,30 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
             } else if (n > w && n < 2 * w) {
                 vSource = -sourceSpeed;
             }
-            vNew.store(big, vSource);
+            vNew.store(source, vSource);
             // The half next to point 0 has speed c1, the half next to the
             // source speed c2.
             for (int i = 1; i < half; ++i) {
                 vNew.store(i, vOld[i] + r1 * (sOld[i] - sOld[i - 1]));
             }
-            for (int i = std::max(half, 1); i < big; ++i) {
+            for (int i = std::max(half, 1); i < source; ++i) {
                 vNew.store(i, vOld[i] + r2 * (sOld[i] - sOld[i - 1]));
             }
             // A fixed end does not move: its velocity counts as 0.
             vNew.store(0, freeEnd ? vOld[0] + r1 * (sOld[1] + sOld[0]) : 0.0);
         });
-        const double* vNew = v.row(n + 1, big + 1);
+        const double* vNew = v.row(n + 1, source + 1);
 
-        s.writeRow(n + 1, big, [=](LevelTable::RowWriter& sNew) {
-            for (int i = 1; i < big; ++i) {
+        s.writeRow(n + 1, source, [=](LevelTable::RowWriter& sNew) {
+            for (int i = 1; i < source; ++i) {
                 sNew.store(i, sOld[i] + ((vNew[i + 1] - vNew[i]) * dt) / dx);
             }
             sNew.store(0, freeEnd ? sOld[0] + ((vNew[1] - vNew[0]) * dt) / dx
                                   : sOld[0] + (vNew[1] * dt) / dx);
         });
 
-        u.writeRow(n + 1, big, [=](LevelTable::RowWriter& uNew) {
-            for (int i = 1; i < big; ++i) {
+        u.writeRow(n + 1, source, [=](LevelTable::RowWriter& uNew) {
+            for (int i = 1; i < source; ++i) {
                 uNew.store(i, uOld[i] + dt * vNew[i]);
             }
             uNew.store(0, freeEnd ? uOld[0] + dt * vNew[0] : 0.0);

@@ -27,8 +27,9 @@ inline constexpr double kStepMoveThreshold = 0.0005;
 // Everything one preparation depends on. The defaults are those of the window
 // right after it was set up.
 struct StepModeSettings {
-    double c1 = 0.3;   // speed of points 1..29
-    double c2 = 0.3;   // speed of points 30..59
+    // The other way round from the continuous run, where c1 is the drive side.
+    double c1 = 0.3;   // speed of points 1..29, the far side next to point 0
+    double c2 = 0.3;   // speed of points 30..59, the source side
     int width = 20;    // W, levels over which the source rises
     int height = 100;  // P, percent of baseDepth
     float baseDepth = 0.3f;

@@ -1,3 +1,8 @@
+// Names: PascalCase members (Left, Width, ScaleHeight, Show, Caption) are the
+// design's properties and methods, in twips or, once Scale has run, in the
+// window's scale units; lowercase members (width(), show()) are Qt's own, in
+// pixels.
+//
 // A window of the program. Created on first reference through its accessor
 // (ui::instance), which builds its controls from the design table and then
 // runs Form_Load; never destroyed. Geometry is in twips; Scale gives the

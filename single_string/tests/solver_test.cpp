@@ -114,7 +114,7 @@ TEST(SimpleString, OnlyThePointsOfTheStringAreWritten) {
 // tolerance: the readout is written and no spare cell is.
 TEST(SimpleCheckPass, FirstCheckedTickWritesTheReadoutButNoSpareCell) {
     LevelTable table = solved(EndMode::Fixed);
-    const SimpleCheckResult result = checkSimpleSolution(table, 2, 2, 0.3, kLastPoint);
+    const SimpleCheckResult result = simpleCheckPass(table, 2, 2, 0.3, kLastPoint);
     EXPECT_EQ(result.readoutWrites, 41);
     EXPECT_EQ(result.sweeps, 41);
     for (int n = 0; n <= 4; ++n) {
@@ -126,7 +126,7 @@ TEST(SimpleCheckPass, EveryTickOfANormalRunSweeps41TimesAndChangesNoCell) {
     LevelTable table = solved(EndMode::Free);
     const LevelTable before = table;
     for (int t = 2; t <= 498; t += 2) {
-        const SimpleCheckResult result = checkSimpleSolution(table, t, 2, 0.3, kLastPoint);
+        const SimpleCheckResult result = simpleCheckPass(table, t, 2, 0.3, kLastPoint);
         ASSERT_EQ(result.sweeps, 41) << "level " << t;
         ASSERT_GT(result.readoutWrites, 0);
     }
@@ -142,7 +142,7 @@ TEST(SimpleCheckPass, EveryTickOfANormalRunSweeps41TimesAndChangesNoCell) {
 TEST(SimpleCheckPass, QuietStringFeedsTheSpareCellsFromLevelToLevel) {
     LevelTable table(kTablePoints, kTableLevels);
     table.set(kLastPoint + 1, 4, 0.001);
-    const SimpleCheckResult result = checkSimpleSolution(table, 4, 2, 0.3, kLastPoint);
+    const SimpleCheckResult result = simpleCheckPass(table, 4, 2, 0.3, kLastPoint);
     EXPECT_EQ(result.readoutWrites, 0);
     EXPECT_EQ(result.sweeps, 2);
     EXPECT_NEAR(table.at(kLastPoint + 1, 4), 0.001 / 1.82, 1e-15);
@@ -163,7 +163,7 @@ TEST_P(SimpleCheckPassIdle, SweepsNothing) {
     LevelTable table = solved(EndMode::Fixed);
     const LevelTable before = table;
     const SimpleCheckResult result =
-        checkSimpleSolution(table, GetParam().timeIndex, 2, GetParam().lambda, kLastPoint);
+        simpleCheckPass(table, GetParam().timeIndex, 2, GetParam().lambda, kLastPoint);
     EXPECT_EQ(result.sweeps, 0);
     EXPECT_EQ(result.readoutWrites, 0);
     for (int n = 0; n <= 110; ++n) {
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, SimpleCheckPassIdle,
 
 TEST(SimpleCheckPass, LevelsOutsideTheTableAreRunTimeErrors) {
     LevelTable table(kTablePoints, kTableLevels);
-    EXPECT_THROW(checkSimpleSolution(table, 5000, 2, 0.3, kLastPoint), RuntimeError);
+    EXPECT_THROW(simpleCheckPass(table, 5000, 2, 0.3, kLastPoint), RuntimeError);
 }
 
 struct ReadoutRow {

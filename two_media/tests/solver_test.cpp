@@ -220,7 +220,7 @@ TEST_P(TwoMediaCheckPass, WalksFortyTimesThenOncePerLevelAndChangesNothing) {
         const LevelTable& table = end == EndMode::Fixed ? fixedTable() : freeTable();
         const LevelTable before = table;
         const TwoMediaCheckResult result =
-            checkTwoMediaSolution(table, row.timeIndex, row.interval, 0.3, 0.3, end);
+            twoMediaCheckPass(table, row.timeIndex, row.interval, 0.3, 0.3, end);
         EXPECT_EQ(result.walks, row.walks);
         EXPECT_TRUE(std::isfinite(result.largestDeviation));
         for (int n = 0; n < kTableLevels; ++n) {
@@ -240,13 +240,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TwoMediaCheckPass, AStringAtRestDeviatesNowhere) {
     const TwoMediaCheckResult result =
-        checkTwoMediaSolution(fixedTable(), 5, 5, 0.3, 0.3, EndMode::Fixed);
+        twoMediaCheckPass(fixedTable(), 5, 5, 0.3, 0.3, EndMode::Fixed);
     EXPECT_EQ(result.largestDeviation, 0.0);
 }
 
 TEST(TwoMediaCheckPass, UnitSpeedIsADivisionByZero) {
-    EXPECT_THROW(checkTwoMediaSolution(fixedTable(), 5, 5, 1.0, 0.3, EndMode::Fixed), RuntimeError);
-    EXPECT_THROW(checkTwoMediaSolution(freeTable(), 5, 5, 0.3, 1.0, EndMode::Free), RuntimeError);
+    EXPECT_THROW(twoMediaCheckPass(fixedTable(), 5, 5, 1.0, 0.3, EndMode::Fixed), RuntimeError);
+    EXPECT_THROW(twoMediaCheckPass(freeTable(), 5, 5, 0.3, 1.0, EndMode::Free), RuntimeError);
 }
 
 }  // namespace
