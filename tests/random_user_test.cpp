@@ -175,11 +175,14 @@ bool circlesFinite(const ui::ShapeArray& shapes) {
     return true;
 }
 
-// The first invariant that does not hold, or an empty text.
-std::string brokenInvariant(unsigned recomputed) {
-    for (const QString& text : testing_support::messageBoxes()) {
-        if (text.startsWith("Run-time error")) {
-            return text.toStdString();
+// The first invariant that does not hold after an action, or an empty text.
+// `shownBefore` is the number of message boxes shown before the action: only
+// the ones it showed are read.
+std::string brokenInvariant(unsigned recomputed, qsizetype shownBefore) {
+    const QStringList& shown = testing_support::messageBoxes();
+    for (qsizetype k = shownBefore; k < shown.size(); ++k) {
+        if (shown[k].startsWith("Run-time error")) {
+            return shown[k].toStdString();
         }
     }
     if (ui::programEnded()) {
@@ -226,8 +229,9 @@ std::pair<int, std::string> play(const std::vector<Action>& actions) {
     ui::dispatch(ApplyLanguage);
     for (std::size_t k = 0; k < actions.size(); ++k) {
         const ActionKind& kind = actionKinds()[actions[k].kind];
+        const qsizetype shownBefore = testing_support::messageBoxes().size();
         kind.run(actions[k].value);
-        const std::string broken = brokenInvariant(kind.prepares);
+        const std::string broken = brokenInvariant(kind.prepares, shownBefore);
         if (!broken.empty()) {
             return {static_cast<int>(k), broken};
         }

@@ -208,35 +208,33 @@ struct CheckRow {
     int timeIndex;
     int interval;
     int walks;
+    bool deviates;  // whether the largest deviation exceeds 0.001
 };
 
 class TwoMediaCheckPass : public ::testing::TestWithParam<CheckRow> {};
 
 // 40 walks for the first level, then one for each further level of the
-// 2 * interval levels around the shown one.
-TEST_P(TwoMediaCheckPass, WalksFortyTimesThenOncePerLevelAndChangesNothing) {
+// 2 * interval levels around the shown one. The walks reach the point after
+// the junction, so they measure a deviation only once the pulse is there.
+TEST_P(TwoMediaCheckPass, WalksFortyTimesThenOncePerLevel) {
     const CheckRow row = GetParam();
     for (EndMode end : {EndMode::Fixed, EndMode::Free}) {
         const LevelTable& table = end == EndMode::Fixed ? fixedTable() : freeTable();
-        const LevelTable before = table;
         const TwoMediaCheckResult result =
             twoMediaCheckPass(table, row.timeIndex, row.interval, 0.3, 0.3, end);
         EXPECT_EQ(result.walks, row.walks);
-        EXPECT_TRUE(std::isfinite(result.largestDeviation));
-        for (int n = 0; n < kTableLevels; ++n) {
-            for (int i = 0; i < kTablePoints; ++i) {
-                ASSERT_EQ(table.at(i, n), before.at(i, n)) << i << ", " << n;
-            }
-        }
+        EXPECT_EQ(result.largestDeviation > 1e-3, row.deviates) << result.largestDeviation;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TwoMediaCheckPass,
-    ::testing::Values(CheckRow{"AtLevelZeroDoesNothing", 0, 5, 0}, CheckRow{"FirstTick", 5, 5, 49},
-                      CheckRow{"PulseAtJunction", 300, 5, 49}, CheckRow{"LastFrame", 995, 5, 49},
-                      CheckRow{"IntervalOne", 1, 1, 41}, CheckRow{"IntervalTwo", 40, 2, 43}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, TwoMediaCheckPass,
+                         ::testing::Values(CheckRow{"AtLevelZeroDoesNothing", 0, 5, 0, false},
+                                           CheckRow{"FirstTick", 5, 5, 49, false},
+                                           CheckRow{"PulseAtJunction", 300, 5, 49, true},
+                                           CheckRow{"LastFrame", 995, 5, 49, true},
+                                           CheckRow{"IntervalOne", 1, 1, 41, false},
+                                           CheckRow{"IntervalTwo", 40, 2, 43, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TwoMediaCheckPass, AStringAtRestDeviatesNowhere) {
     const TwoMediaCheckResult result =
