@@ -12,7 +12,7 @@ namespace palmos {
 
 namespace {
 
-QString text(const std::string& utf8) {
+QString fromUtf8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
@@ -36,7 +36,7 @@ void ShowCoefficients(std::string_view englishReflectedLabel) {
                                    .height = window.platos.Value(),
                                    .timeStep = timeStep};
     window.Text1.setText(
-        text(coefficientReadout(inputs, englishSelected(), englishReflectedLabel)));
+        fromUtf8(coefficientReadout(inputs, englishSelected(), englishReflectedLabel)));
 }
 
 void ShowPulseLabels() {
@@ -44,9 +44,9 @@ void ShowPulseLabels() {
     const bool english = englishSelected();
     const double a0 =
         firstPulseHeight(baseDepth(), window.evros.Value(), window.platos.Value(), timeStep);
-    window.Label3.setCaption(text(label3Text(a0, english)));
-    window.Label4.setCaption(text(label4Text(window.rythmisidt.Value())));
-    window.Label5.setCaption(text(label5Text(window.evros.Value(), english)));
+    window.Label3.setCaption(fromUtf8(label3Text(a0, english)));
+    window.Label4.setCaption(fromUtf8(label4Text(window.rythmisidt.Value())));
+    window.Label5.setCaption(fromUtf8(label5Text(window.evros.Value(), english)));
 }
 
 void PrepareTwoMediaSolution() {
@@ -73,9 +73,9 @@ void PrepareTwoMediaSolution() {
     window.Show();
 
     window.Label2.setCaption(
-        text(label2Text(window.cmesso2.Value() / 100.0, SpeedLabelStyle::Setup)));
+        fromUtf8(label2Text(window.cmesso2.Value() / 100.0, SpeedLabelStyle::Setup)));
     window.Label1.setCaption(
-        text(label1Text(window.cmeso1.Value() / 100.0, SpeedLabelStyle::Setup)));
+        fromUtf8(label1Text(window.cmeso1.Value() / 100.0, SpeedLabelStyle::Setup)));
     twoMediaRun.c2 = window.cmesso2.Value() / 100.0;
     twoMediaRun.c1 = window.cmeso1.Value() / 100.0;
 
