@@ -134,8 +134,9 @@ void ShowNextStep() {
     }
     Dyomessa& window = dyomessa();
     for (int i = 0; i <= twoMediaLastPoint; ++i) {
-        if (stepCircleMoves(stepDisplacement, stepLevel, i)) {
-            ui::Shape& circle = window.Shape1(i);
+        ui::Shape& circle = window.Shape1(i);
+        const double drawnAt = circle.Top() - circle.Height() / 2;
+        if (stepCircleMoves(stepDisplacement, stepLevel, i, drawnAt)) {
             circle.setTop(
                 static_cast<float>(stepDisplacement.at(i, stepLevel) + circle.Height() / 2));
         }

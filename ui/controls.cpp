@@ -1,13 +1,16 @@
 #include "ui/controls.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
+#include <QStyleOptionSlider>
 #include <QStylePainter>
 
 #include "core/runtime_error.h"
 #include "ui/events.h"
 #include "ui/form.h"
+#include "ui/zoom.h"
 
 namespace ui {
 
@@ -26,10 +29,53 @@ QFont makeFont(const Font& font) {
             break;
     }
     if (font.points > 0.0) {
-        result.setPointSizeF(font.points);
+        result.setPointSizeF(font.points * zoom());
     }
     return result;
 }
+
+int focusRingWidth() {
+    return zoomedPixels(2);
+}
+
+// The caption may use the whole face inside the focus ring: a style's own
+// padding would take away width the design gave it.
+QRect captionBox(const QWidget& control) {
+    const int inset = focusRingWidth();
+    return control.rect().adjusted(inset, inset, -inset, -inset);
+}
+
+namespace {
+
+void drawFocusRing(QPainter& painter, const QWidget& control) {
+    if (!control.hasFocus()) {
+        return;
+    }
+    const int width = focusRingWidth();
+    const QRect ring = control.rect();
+    const QColor colour = QColor::fromRgba(kFocusRingColour);
+    painter.fillRect(ring.x(), ring.y(), ring.width(), width, colour);
+    painter.fillRect(ring.x(), ring.bottom() + 1 - width, ring.width(), width, colour);
+    painter.fillRect(ring.x(), ring.y(), width, ring.height(), colour);
+    painter.fillRect(ring.right() + 1 - width, ring.y(), width, ring.height(), colour);
+}
+
+// A push button's face without its caption or the style's focus frame; the
+// caption and the focus ring are drawn by the program.
+void drawButtonFace(QStylePainter& painter, QStyleOptionButton option) {
+    option.text.clear();
+    option.icon = QIcon();
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+}
+
+void drawCaption(QStylePainter& painter, const QAbstractButton& button, const QRect& box,
+                 int flags) {
+    painter.style()->drawItemText(&painter, box, flags, button.palette(), button.isEnabled(),
+                                  button.text(), QPalette::ButtonText);
+}
+
+}  // namespace
 
 CommandButton::CommandButton(Form* form, const Design& design) : QPushButton(form) {
     form->place(this, design);
@@ -39,6 +85,15 @@ CommandButton::CommandButton(Form* form, const Design& design) : QPushButton(for
 void CommandButton::setCaption(const QString& caption) {
     setText(caption);
     setAccessibleName(caption);
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    drawButtonFace(painter, option);
+    drawCaption(painter, *this, captionBox(*this), kCaptionFlags);
+    drawFocusRing(painter, *this);
 }
 
 void CommandButton::onClick(std::function<void()> handler) {
@@ -135,27 +190,35 @@ void OptionButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
-    option.text = text();
-    if (style_ == Style::Graphical) {
-        option.state |=
-            isChecked() ? (QStyle::State_On | QStyle::State_Sunken) : QStyle::State_Raised;
-        if (isDown()) {
-            option.state |= QStyle::State_Sunken;
-        }
-        painter.drawControl(QStyle::CE_PushButton, option);
-        return;
-    }
-    option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
+    option.state &= ~QStyle::State_HasFocus;
     if (isDown()) {
         option.state |= QStyle::State_Sunken;
     }
-    painter.drawControl(QStyle::CE_RadioButton, option);
+    if (style_ == Style::Graphical) {
+        option.state |=
+            isChecked() ? (QStyle::State_On | QStyle::State_Sunken) : QStyle::State_Raised;
+        drawButtonFace(painter, option);
+        drawCaption(painter, *this, captionBox(*this), kCaptionFlags);
+    } else {
+        // The round indicator grows with the zoom, like the caption beside it.
+        option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
+        const QRect box = captionBox(*this);
+        const int side = std::min(box.height(), zoomedPixels(13));
+        option.rect = QRect(box.left(), box.top() + (box.height() - side) / 2, side, side);
+        painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+        drawCaption(painter, *this, box.adjusted(side + zoomedPixels(4), 0, 0, 0),
+                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+    }
+    drawFocusRing(painter, *this);
 }
 
 Label::Label(Form* form, const Design& design) : QLabel(form) {
     form->place(this, design);
-    // Labels lie on the window itself, beneath every other control.
+    // Labels lie on the window itself, beneath every other control, but
+    // above its drawing: each paints its own background, in its BackColor
+    // (the window's unless set), so no dot or line runs across its text.
     lower();
+    setAutoFillBackground(true);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setText(design.caption);
@@ -241,6 +304,12 @@ void ScrollBar::keyPressEvent(QKeyEvent* event) {
         default:
             QScrollBar::keyPressEvent(event);
     }
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    QPainter painter(this);
+    drawFocusRing(painter, *this);
 }
 
 void ScrollBar::setValue(int value) {

@@ -30,7 +30,19 @@ struct Font {
     double points = 0.0;
 };
 
+// The font at the zoom in use: its point size grows with z.
 QFont makeFont(const Font& font);
+
+// Keyboard focus is shown by a ring of this colour inside the control's
+// edge, zoomedPixels(2) thick: dark enough to stand out at least 3:1 from a
+// button's face, a bar's trough and every window's background.
+inline constexpr QRgb kFocusRingColour = 0xff003399;
+int focusRingWidth();
+
+// Where a button's or option's caption is drawn, and how: a caption too wide
+// for one line wraps at a blank onto the next, each line centred.
+QRect captionBox(const QWidget& control);
+inline constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 struct Design {
     QString caption{};
@@ -63,6 +75,7 @@ class CommandButton : public QPushButton, public Captioned {
     void onClick(std::function<void()> handler);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
@@ -135,6 +148,7 @@ class ScrollBar : public QScrollBar {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     std::function<void()> changeHandler_;
