@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
-#include <QStyleOptionSlider>
 #include <QStylePainter>
+#include <algorithm>
 
 #include "core/runtime_error.h"
 #include "ui/events.h"
@@ -34,18 +34,20 @@ QFont makeFont(const Font& font) {
     return result;
 }
 
+// Two pixels at the design's size, growing more slowly than the zoom so that
+// the ring never takes a larger share of a face than at zoom 1.
 int focusRingWidth() {
-    return zoomedPixels(2);
-}
-
-// The caption may use the whole face inside the focus ring: a style's own
-// padding would take away width the design gave it.
-QRect captionBox(const QWidget& control) {
-    const int inset = focusRingWidth();
-    return control.rect().adjusted(inset, inset, -inset, -inset);
+    return std::max(2, static_cast<int>(1.5 * zoom()));
 }
 
 namespace {
+
+constexpr int kCentredCaption = Qt::AlignCenter | Qt::TextWordWrap;
+
+QRect insideFocusRing(const QWidget& control) {
+    const int inset = focusRingWidth();
+    return control.rect().adjusted(inset, inset, -inset, -inset);
+}
 
 void drawFocusRing(QPainter& painter, const QWidget& control) {
     if (!control.hasFocus()) {
@@ -69,10 +71,9 @@ void drawButtonFace(QStylePainter& painter, QStyleOptionButton option) {
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
 }
 
-void drawCaption(QStylePainter& painter, const QAbstractButton& button, const QRect& box,
-                 int flags) {
-    painter.style()->drawItemText(&painter, box, flags, button.palette(), button.isEnabled(),
-                                  button.text(), QPalette::ButtonText);
+void drawCaption(QStylePainter& painter, const QAbstractButton& button, const CaptionPlace& place) {
+    painter.style()->drawItemText(&painter, place.box, place.flags, button.palette(),
+                                  button.isEnabled(), button.text(), QPalette::ButtonText);
 }
 
 }  // namespace
@@ -87,12 +88,16 @@ void CommandButton::setCaption(const QString& caption) {
     setAccessibleName(caption);
 }
 
+CaptionPlace CommandButton::captionPlace() const {
+    return {insideFocusRing(*this), kCentredCaption};
+}
+
 void CommandButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
     drawButtonFace(painter, option);
-    drawCaption(painter, *this, captionBox(*this), kCaptionFlags);
+    drawCaption(painter, *this, captionPlace());
     drawFocusRing(painter, *this);
 }
 
@@ -186,6 +191,22 @@ QSize OptionButton::sizeHint() const {
     return size();
 }
 
+QRect OptionButton::indicatorBox() const {
+    const QRect box = insideFocusRing(*this);
+    const int side = std::min(box.height(), zoomedPixels(13));
+    return {box.left(), box.top() + (box.height() - side) / 2, side, side};
+}
+
+// A standard option's caption stands left of centre, beside its indicator.
+CaptionPlace OptionButton::captionPlace() const {
+    if (style_ == Style::Graphical) {
+        return {insideFocusRing(*this), kCentredCaption};
+    }
+    const QRect box = insideFocusRing(*this);
+    return {box.adjusted(indicatorBox().width() + zoomedPixels(4), 0, 0, 0),
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap};
+}
+
 void OptionButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -198,17 +219,12 @@ void OptionButton::paintEvent(QPaintEvent*) {
         option.state |=
             isChecked() ? (QStyle::State_On | QStyle::State_Sunken) : QStyle::State_Raised;
         drawButtonFace(painter, option);
-        drawCaption(painter, *this, captionBox(*this), kCaptionFlags);
     } else {
-        // The round indicator grows with the zoom, like the caption beside it.
         option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
-        const QRect box = captionBox(*this);
-        const int side = std::min(box.height(), zoomedPixels(13));
-        option.rect = QRect(box.left(), box.top() + (box.height() - side) / 2, side, side);
+        option.rect = indicatorBox();
         painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
-        drawCaption(painter, *this, box.adjusted(side + zoomedPixels(4), 0, 0, 0),
-                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
     }
+    drawCaption(painter, *this, captionPlace());
     drawFocusRing(painter, *this);
 }
 

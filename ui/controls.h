@@ -34,15 +34,18 @@ struct Font {
 QFont makeFont(const Font& font);
 
 // Keyboard focus is shown by a ring of this colour inside the control's
-// edge, zoomedPixels(2) thick: dark enough to stand out at least 3:1 from a
+// edge, at least 2 pixels thick: dark enough to stand out at least 3:1 from a
 // button's face, a bar's trough and every window's background.
 inline constexpr QRgb kFocusRingColour = 0xff003399;
 int focusRingWidth();
 
-// Where a button's or option's caption is drawn, and how: a caption too wide
-// for one line wraps at a blank onto the next, each line centred.
-QRect captionBox(const QWidget& control);
-inline constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+// A button's or option's caption has the whole face inside the focus ring;
+// one too wide for a line wraps at a blank onto the next, each line centred.
+// (A style's own padding would take away width the design gave it.)
+struct CaptionPlace {
+    QRect box;
+    int flags;
+};
 
 struct Design {
     QString caption{};
@@ -73,6 +76,7 @@ class CommandButton : public QPushButton, public Captioned {
     QString Caption() const override { return text(); }
     void setCaption(const QString& caption) override;
     void onClick(std::function<void()> handler);
+    CaptionPlace captionPlace() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +96,7 @@ class OptionButton : public QAbstractButton, public Captioned {
     bool Value() const { return isChecked(); }
     void setValue(bool selected);
     void onClick(std::function<void()> handler);
+    CaptionPlace captionPlace() const;
 
     QSize sizeHint() const override;
 
@@ -103,6 +108,9 @@ class OptionButton : public QAbstractButton, public Captioned {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The round indicator of the standard style, which grows with the zoom.
+    QRect indicatorBox() const;
+
     Style style_;
     std::function<void()> clickHandler_;
 };
