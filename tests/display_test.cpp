@@ -189,6 +189,56 @@ TEST_F(Display, GridPassesBeneathTheLabels) {
     EXPECT_GT(lineBeside, 0);
 }
 
+// WCAG's relative luminance and contrast ratio of two colours.
+double luminance(QRgb colour) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct FocusRow {
+    const char* name;
+    QWidget* (*control)();
+};
+
+class Focus : public Display, public ::testing::WithParamInterface<FocusRow> {};
+
+// The focused control is framed by a ring at least 2 pixels thick that
+// stands out at least 3:1 from the face inside it and the window outside.
+TEST_P(Focus, RingIsThickAndContrasting) {
+    QWidget* control = GetParam().control();
+    control->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(control->window()));
+    control->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(control->hasFocus());
+    const QImage picture = control->window()->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    const QPoint top = control->mapTo(control->window(), QPoint(control->width() / 2, 0));
+    const auto at = [&](int dy) { return picture.pixel(QPoint(top.x(), top.y() + dy) * ratio); };
+    EXPECT_EQ(at(0), ui::kFocusRingColour);
+    EXPECT_EQ(at(1), ui::kFocusRingColour);
+    EXPECT_GE(contrast(at(0), at(ui::focusRingWidth() + 1)), 3.0);
+    EXPECT_GE(contrast(at(0), at(-1)), 3.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, Focus,
+    ::testing::Values(FocusRow{"Button", []() -> QWidget* { return &dyomessa().Command2; }},
+                      FocusRow{"SelectedGraphicalOption",
+                               []() -> QWidget* { return &dyomessa().stathero1; }},
+                      FocusRow{"Option", []() -> QWidget* { return &eisagogi1().Option2; }},
+                      FocusRow{"Bar", []() -> QWidget* { return &dyomessa().evros; }}),
+    kRowName);
+
 struct IntervalRow {
     const char* name;
     int interval;
