@@ -109,6 +109,16 @@ const std::vector<ActionKind>& actionKinds() {
         {"ypervola.window", kNone, [](unsigned v) { showOrHide(ypervola(), v); }},
         {"dyomessa.window", kNone, [](unsigned v) { showOrHide(dyomessa(), v); }},
         {"elliptikh.window", kNone, [](unsigned v) { showOrHide(elliptikh(), v); }},
+        {"zoom", kNone,
+         [](unsigned v) {
+             // In, out, back to the fit, or a key held down.
+             static constexpr Qt::Key kKeys[] = {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_0};
+             const int presses = v % 4 == 3 ? 12 : 1;
+             for (int k = 0; k < presses; ++k) {
+                 QTest::keyClick(&eisagogi1(), kKeys[v % 4 == 3 ? (v / 4) % 2 : v % 4],
+                                 Qt::ControlModifier);
+             }
+         }},
         {"paint", kNone,
          [](unsigned) {
              QCoreApplication::processEvents();

@@ -131,8 +131,9 @@ void ShowNextStep() {
     }
     Dyomessa& window = dyomessa();
     for (int i = 0; i <= twoMediaRun.twoMediaLastPoint; ++i) {
-        if (stepCircleMoves(stepRun.stepDisplacement, stepRun.stepLevel, i)) {
-            ui::Shape& circle = window.Shape1(i);
+        ui::Shape& circle = window.Shape1(i);
+        const double drawnAt = circle.Top() - circle.Height() / 2;
+        if (stepCircleMoves(stepRun.stepDisplacement, stepRun.stepLevel, i, drawnAt)) {
             circle.setTop(static_cast<float>(stepRun.stepDisplacement.at(i, stepRun.stepLevel) +
                                              circle.Height() / 2));
         }

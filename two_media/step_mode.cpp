@@ -94,12 +94,11 @@ void solveStepMode(LevelTable& u, LevelTable& v, LevelTable& s, const StepModeSe
     }
 }
 
-bool stepCircleMoves(const LevelTable& displacement, int stepLevel, int point) {
+bool stepCircleMoves(const LevelTable& displacement, int stepLevel, int point, double drawnAt) {
     if (stepLevel == 0) {
         return true;
     }
-    return std::fabs(displacement.at(point, stepLevel) - displacement.at(point, stepLevel - 1)) >=
-           kStepMoveThreshold;
+    return std::fabs(displacement.at(point, stepLevel) - drawnAt) >= kStepMoveThreshold;
 }
 
 std::vector<double> gridLineHeights(double scaleHeight) {

@@ -20,8 +20,8 @@ inline constexpr int kStepLevels = 3501;
 // showing it.
 inline constexpr int kLastStepLevel = 1501;
 
-// A circle is moved only when its displacement changed by at least this much
-// since the level before.
+// A circle is moved only when the level shown puts it at least this far from
+// where it is drawn.
 inline constexpr double kStepMoveThreshold = 0.0005;
 
 // Everything one preparation depends on. The defaults are those of the window
@@ -49,9 +49,12 @@ void solveStepMode(LevelTable& displacement, LevelTable& velocity, LevelTable& s
 // a = P * baseDepth / 100.
 double stepSourceDisplacement(int t, int width, double a, double timeStep);
 
-// Whether circle `point` is placed when level `stepLevel` is shown: always at
-// level 0, otherwise only when it moved by at least kStepMoveThreshold.
-bool stepCircleMoves(const LevelTable& displacement, int stepLevel, int point);
+// Whether circle `point`, now drawn at displacement `drawnAt`, is placed when
+// level `stepLevel` is shown: always at level 0, otherwise only when the
+// level is at least kStepMoveThreshold away from where the circle is drawn.
+// (The levels shown jump by the timer's interval: a circle that moved little
+// in the last level may still be far from the level shown before.)
+bool stepCircleMoves(const LevelTable& displacement, int stepLevel, int point, double drawnAt);
 
 // The heights of the grid lines drawn with every step, in drawing order:
 // k*d, then -k*d, for k = 1..50, with d = -scaleHeight / 50.

@@ -1,13 +1,16 @@
 #include "ui/controls.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 #include "core/runtime_error.h"
 #include "ui/events.h"
 #include "ui/form.h"
+#include "ui/zoom.h"
 
 namespace ui {
 
@@ -26,10 +29,54 @@ QFont makeFont(const Font& font) {
             break;
     }
     if (font.points > 0.0) {
-        result.setPointSizeF(font.points);
+        result.setPointSizeF(font.points * zoom());
     }
     return result;
 }
+
+// Two pixels at the design's size, growing more slowly than the zoom so that
+// the ring never takes a larger share of a face than at zoom 1.
+int focusRingWidth() {
+    return std::max(2, static_cast<int>(1.5 * zoom()));
+}
+
+namespace {
+
+constexpr int kCentredCaption = Qt::AlignCenter | Qt::TextWordWrap;
+
+QRect insideFocusRing(const QWidget& control) {
+    const int inset = focusRingWidth();
+    return control.rect().adjusted(inset, inset, -inset, -inset);
+}
+
+void drawFocusRing(QPainter& painter, const QWidget& control) {
+    if (!control.hasFocus()) {
+        return;
+    }
+    const int width = focusRingWidth();
+    const QRect ring = control.rect();
+    const QColor colour = QColor::fromRgba(kFocusRingColour);
+    painter.fillRect(ring.x(), ring.y(), ring.width(), width, colour);
+    painter.fillRect(ring.x(), ring.bottom() + 1 - width, ring.width(), width, colour);
+    painter.fillRect(ring.x(), ring.y(), width, ring.height(), colour);
+    painter.fillRect(ring.right() + 1 - width, ring.y(), width, ring.height(), colour);
+}
+
+// A push button's face without its caption or the style's focus frame; the
+// caption and the focus ring are drawn by the program.
+void drawButtonFace(QStylePainter& painter, QStyleOptionButton option) {
+    option.text.clear();
+    option.icon = QIcon();
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+}
+
+void drawCaption(QStylePainter& painter, const QAbstractButton& button, const CaptionPlace& place) {
+    painter.style()->drawItemText(&painter, place.box, place.flags, button.palette(),
+                                  button.isEnabled(), button.text(), QPalette::ButtonText);
+}
+
+}  // namespace
 
 CommandButton::CommandButton(Form* form, const Design& design) : QPushButton(form) {
     form->place(this, design);
@@ -39,6 +86,19 @@ CommandButton::CommandButton(Form* form, const Design& design) : QPushButton(for
 void CommandButton::setCaption(const QString& caption) {
     setText(caption);
     setAccessibleName(caption);
+}
+
+CaptionPlace CommandButton::captionPlace() const {
+    return {insideFocusRing(*this), kCentredCaption};
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    drawButtonFace(painter, option);
+    drawCaption(painter, *this, captionPlace());
+    drawFocusRing(painter, *this);
 }
 
 void CommandButton::onClick(std::function<void()> handler) {
@@ -131,31 +191,50 @@ QSize OptionButton::sizeHint() const {
     return size();
 }
 
+QRect OptionButton::indicatorBox() const {
+    const QRect box = insideFocusRing(*this);
+    const int side = std::min(box.height(), zoomedPixels(13));
+    return {box.left(), box.top() + (box.height() - side) / 2, side, side};
+}
+
+// A standard option's caption stands left of centre, beside its indicator.
+CaptionPlace OptionButton::captionPlace() const {
+    if (style_ == Style::Graphical) {
+        return {insideFocusRing(*this), kCentredCaption};
+    }
+    const QRect box = insideFocusRing(*this);
+    return {box.adjusted(indicatorBox().width() + zoomedPixels(4), 0, 0, 0),
+            Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap};
+}
+
 void OptionButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
-    option.text = text();
-    if (style_ == Style::Graphical) {
-        option.state |=
-            isChecked() ? (QStyle::State_On | QStyle::State_Sunken) : QStyle::State_Raised;
-        if (isDown()) {
-            option.state |= QStyle::State_Sunken;
-        }
-        painter.drawControl(QStyle::CE_PushButton, option);
-        return;
-    }
-    option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
+    option.state &= ~QStyle::State_HasFocus;
     if (isDown()) {
         option.state |= QStyle::State_Sunken;
     }
-    painter.drawControl(QStyle::CE_RadioButton, option);
+    if (style_ == Style::Graphical) {
+        option.state |=
+            isChecked() ? (QStyle::State_On | QStyle::State_Sunken) : QStyle::State_Raised;
+        drawButtonFace(painter, option);
+    } else {
+        option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
+        option.rect = indicatorBox();
+        painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
+    }
+    drawCaption(painter, *this, captionPlace());
+    drawFocusRing(painter, *this);
 }
 
 Label::Label(Form* form, const Design& design) : QLabel(form) {
     form->place(this, design);
-    // Labels lie on the window itself, beneath every other control.
+    // Labels lie on the window itself, beneath every other control, but
+    // above its drawing: each paints its own background, in its BackColor
+    // (the window's unless set), so no dot or line runs across its text.
     lower();
+    setAutoFillBackground(true);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setText(design.caption);
@@ -241,6 +320,12 @@ void ScrollBar::keyPressEvent(QKeyEvent* event) {
         default:
             QScrollBar::keyPressEvent(event);
     }
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    QPainter painter(this);
+    drawFocusRing(painter, *this);
 }
 
 void ScrollBar::setValue(int value) {

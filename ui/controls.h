@@ -30,7 +30,22 @@ struct Font {
     double points = 0.0;
 };
 
+// The font at the zoom in use: its point size grows with z.
 QFont makeFont(const Font& font);
+
+// Keyboard focus is shown by a ring of this colour inside the control's
+// edge, at least 2 pixels thick: dark enough to stand out at least 3:1 from a
+// button's face, a bar's trough and every window's background.
+inline constexpr QRgb kFocusRingColour = 0xff003399;
+int focusRingWidth();
+
+// A button's or option's caption has the whole face inside the focus ring;
+// one too wide for a line wraps at a blank onto the next, each line centred.
+// (A style's own padding would take away width the design gave it.)
+struct CaptionPlace {
+    QRect box;
+    int flags;
+};
 
 struct Design {
     QString caption{};
@@ -61,8 +76,10 @@ class CommandButton : public QPushButton, public Captioned {
     QString Caption() const override { return text(); }
     void setCaption(const QString& caption) override;
     void onClick(std::function<void()> handler);
+    CaptionPlace captionPlace() const;
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
@@ -79,6 +96,7 @@ class OptionButton : public QAbstractButton, public Captioned {
     bool Value() const { return isChecked(); }
     void setValue(bool selected);
     void onClick(std::function<void()> handler);
+    CaptionPlace captionPlace() const;
 
     QSize sizeHint() const override;
 
@@ -90,6 +108,9 @@ class OptionButton : public QAbstractButton, public Captioned {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The round indicator of the standard style, which grows with the zoom.
+    QRect indicatorBox() const;
+
     Style style_;
     std::function<void()> clickHandler_;
 };
@@ -135,6 +156,7 @@ class ScrollBar : public QScrollBar {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     std::function<void()> changeHandler_;

@@ -11,12 +11,18 @@
 
 #include "core/zeroed_allocator.h"
 #include "ui/shapes.h"
+#include "ui/zoom.h"
 
 namespace ui {
 
 namespace {
 
 QStringList history;
+
+std::vector<Form*>& allWindows() {
+    static std::vector<Form*> windows;
+    return windows;
+}
 
 QScreen* screen() {
     return QGuiApplication::primaryScreen();
@@ -52,7 +58,7 @@ int twipsToPixels(double twips) {
 
 double twipsPerPixel() {
     const double dpi = screen() != nullptr ? screen()->logicalDotsPerInchX() : 96.0;
-    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+    return 1440.0 / (dpi > 0 ? dpi : 96.0) / zoom();
 }
 
 double screenWidth() {
@@ -62,10 +68,21 @@ double screenHeight() {
     return screen()->geometry().height() * twipsPerPixel();
 }
 
-Form::Form(const QString& caption, const Font& font, int clientWidth, int clientHeight) {
+Form::Form(const QString& caption, const Font& font, int clientWidth, int clientHeight)
+    : font_(font), designWidth_(clientWidth), designHeight_(clientHeight) {
     setWindowTitle(caption);
     setFont(makeFont(font));
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    allWindows().push_back(this);
+    installZoomKeys();
+}
+
+Form::~Form() {
+    std::erase(allWindows(), this);
+}
+
+const std::vector<Form*>& Form::windows() {
+    return allWindows();
 }
 
 const QStringList& windowHistory() {
@@ -103,15 +120,20 @@ void Form::setTop(double twips) {
     move(frameGeometry().x(), twipsToPixels(twips));
 }
 
+// The program sizes its windows only relative to the screen (all of it, or
+// two thirds), so a window it sized keeps its size when the zoom changes.
+
 // The platform window is created first so that its frame is known: Width and
 // Height are the outer size of the window, title bar and borders included.
 void Form::setWidth(double twips) {
+    sizedByProgram_ = true;
     winId();
     const int frame = frameGeometry().width() - width();
     resize(std::max(1, twipsToPixels(twips) - frame), height());
 }
 
 void Form::setHeight(double twips) {
+    sizedByProgram_ = true;
     winId();
     const int frame = frameGeometry().height() - height();
     resize(width(), std::max(1, twipsToPixels(twips) - frame));
@@ -144,6 +166,11 @@ QPointF Form::toPixels(double x, double y) const {
             (y - ScaleTop()) * height() / ScaleHeight()};
 }
 
+QPointF Form::fromPixels(QPointF pixels) const {
+    return {ScaleLeft() + pixels.x() * ScaleWidth() / width(),
+            ScaleTop() + pixels.y() * ScaleHeight() / height()};
+}
+
 void Form::prepareSurface() {
     const qreal ratio = devicePixelRatioF();
     const QSize needed = size() * ratio;
@@ -167,14 +194,21 @@ void Form::surfaceDrawn(const QRectF& touched) {
 }
 
 void Form::PSet(double x, double y, const QColor& colour) {
-    prepareSurface();
+    const SurfaceOp dot{SurfaceOp::Kind::Dot, x, y, x, y, colour.rgba(), drawWidth_};
     sameInkLines_.clear();
+    remember(dot);
+    paintDot(dot);
+}
+
+void Form::paintDot(const SurfaceOp& dot) {
+    prepareSurface();
     QPainter painter(&surface_);
-    const QPointF centre = toPixels(x, y);
-    const double half = drawWidth_ / 2.0;
-    const QRectF dot(centre.x() - half, centre.y() - half, drawWidth_, drawWidth_);
-    painter.fillRect(dot, colour);
-    surfaceDrawn(dot);
+    const QPointF centre = toPixels(dot.x1, dot.y1);
+    const int side = zoomedPixels(dot.drawWidth);
+    const double half = side / 2.0;
+    const QRectF box(centre.x() - half, centre.y() - half, side, side);
+    painter.fillRect(box, QColor::fromRgba(dot.colour));
+    surfaceDrawn(box);
 }
 
 // A grid is ruled again in the order it was first ruled, so the search starts
@@ -199,24 +233,97 @@ bool Form::rememberedLine(const DrawnLine& line) {
 // skipped, and the window is not repainted for it. (The step mode rules the
 // same grid on every tick.)
 void Form::Line(double x1, double y1, double x2, double y2, const QColor& colour) {
-    prepareSurface();
-    const DrawnLine line{toPixels(x1, y1), toPixels(x2, y2), colour.rgba(), drawWidth_};
+    const SurfaceOp line{SurfaceOp::Kind::Line, x1, y1, x2, y2, colour.rgba(), drawWidth_};
+    const DrawnLine drawn{toPixels(x1, y1), toPixels(x2, y2), line.colour, drawWidth_};
     const bool sameInk = colour.alpha() == 255 &&
-                         (sameInkLines_.empty() || (sameInkLines_.front().colour == line.colour &&
-                                                    sameInkLines_.front().width == line.width));
+                         (sameInkLines_.empty() || (sameInkLines_.front().colour == drawn.colour &&
+                                                    sameInkLines_.front().width == drawn.width));
     if (!sameInk) {
         sameInkLines_.clear();
-    } else if (rememberedLine(line)) {
+    } else if (rememberedLine(drawn)) {
         return;
     }
-    QPainter painter(&surface_);
-    painter.setPen(QPen(colour, drawWidth_));
-    painter.drawLine(line.from, line.to);
+    remember(line);
+    paintLine(line);
     if (sameInk && sameInkLines_.size() < kRememberedLines) {
-        sameInkLines_.push_back(line);
+        sameInkLines_.push_back(drawn);
     }
-    const double reach = drawWidth_;
-    surfaceDrawn(QRectF(line.from, line.to).normalized().adjusted(-reach, -reach, reach, reach));
+}
+
+void Form::paintLine(const SurfaceOp& line) {
+    prepareSurface();
+    const QPointF from = toPixels(line.x1, line.y1);
+    const QPointF to = toPixels(line.x2, line.y2);
+    const int width = zoomedPixels(line.drawWidth);
+    QPainter painter(&surface_);
+    painter.setPen(QPen(QColor::fromRgba(line.colour), width));
+    painter.drawLine(from, to);
+    const double reach = width;
+    surfaceDrawn(QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach));
+}
+
+std::size_t Form::SurfaceOpHash::operator()(const SurfaceOp& op) const {
+    std::size_t seed = std::hash<int>()(static_cast<int>(op.kind));
+    const auto mix = [&seed](std::size_t value) {
+        seed ^= value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2);
+    };
+    for (const double value : {op.x1, op.y1, op.x2, op.y2}) {
+        mix(std::hash<double>()(value));
+    }
+    mix(op.colour);
+    mix(static_cast<std::size_t>(op.drawWidth));
+    return seed;
+}
+
+// An opaque dot or line covers the same pixels each time it is drawn, so
+// its earlier copy shows nowhere once it is drawn again and is dropped from
+// the list. Translucent ones blend, and are all kept.
+void Form::remember(const SurfaceOp& op) {
+    if (qAlpha(op.colour) == 255) {
+        const auto [found, added] = drawnIndex_.try_emplace(op, drawn_.size());
+        if (!added) {
+            drawnLive_[found->second] = false;
+            ++drawnDead_;
+            found->second = drawn_.size();
+        }
+    }
+    drawn_.push_back(op);
+    drawnLive_.push_back(true);
+    if (drawnDead_ > 1024 && drawnDead_ > drawn_.size() / 2) {
+        std::vector<SurfaceOp> live;
+        live.reserve(drawn_.size() - drawnDead_);
+        for (std::size_t i = 0; i < drawn_.size(); ++i) {
+            if (drawnLive_[i]) {
+                live.push_back(drawn_[i]);
+            }
+        }
+        drawn_ = std::move(live);
+        drawnLive_.assign(drawn_.size(), true);
+        drawnDead_ = 0;
+        drawnIndex_.clear();
+        for (std::size_t i = 0; i < drawn_.size(); ++i) {
+            if (qAlpha(drawn_[i].colour) == 255) {
+                drawnIndex_[drawn_[i]] = i;
+            }
+        }
+    }
+}
+
+void Form::redrawSurface() {
+    surface_ = QImage();
+    drawnExtent_ = QRect();
+    sameInkLines_.clear();
+    searchFrom_ = 0;
+    for (std::size_t i = 0; i < drawn_.size(); ++i) {
+        if (!drawnLive_[i]) {
+            continue;
+        }
+        if (drawn_[i].kind == SurfaceOp::Kind::Dot) {
+            paintDot(drawn_[i]);
+        } else {
+            paintLine(drawn_[i]);
+        }
+    }
 }
 
 void Form::setBackColor(const QColor& colour) {
@@ -226,12 +333,17 @@ void Form::setBackColor(const QColor& colour) {
     setAutoFillBackground(true);
 }
 
-void Form::place(QWidget* control, const Design& design) {
+void Form::applyDesign(QWidget* control, const Design& design) {
     control->setGeometry(twipsToPixels(design.left), twipsToPixels(design.top),
                          twipsToPixels(design.width), twipsToPixels(design.height));
     if (design.font.face != Face::Inherit || design.font.points > 0.0) {
         control->setFont(makeFont(design.font));
     }
+}
+
+void Form::place(QWidget* control, const Design& design) {
+    designs_.emplace_back(control, design);
+    applyDesign(control, design);
     if (!design.caption.isEmpty()) {
         control->setAccessibleName(design.caption);
     }
@@ -249,6 +361,40 @@ void Form::finishLoading() {
     }
     history.append(QStringLiteral("load ") + windowTitle());
     Form_Load();
+}
+
+Form::ShapeCentres Form::shapeCentres() const {
+    ShapeCentres centres;
+    for (const ShapeArray* shapes : shapes_) {
+        for (int i = 0; i < shapes->count(); ++i) {
+            centres.push_back(fromPixels((*shapes)(i).pixelBox().center()));
+        }
+    }
+    return centres;
+}
+
+void Form::relayout(const ShapeCentres& centres) {
+    setFont(makeFont(font_));
+    for (const auto& [control, design] : designs_) {
+        applyDesign(control, design);
+    }
+    if (!sizedByProgram_) {
+        resize(twipsToPixels(designWidth_), twipsToPixels(designHeight_));
+    }
+    std::size_t next = 0;
+    for (ShapeArray* shapes : shapes_) {
+        for (int i = 0; i < shapes->count() && next < centres.size(); ++i, ++next) {
+            Shape& shape = (*shapes)(i);
+            const QSizeF size = shape.pixelSize();
+            const QPointF corner = toPixels(centres[next].x(), centres[next].y()) -
+                                   QPointF(size.width() / 2, size.height() / 2);
+            const QPointF place = fromPixels(corner);
+            shape.setLeft(static_cast<float>(place.x()));
+            shape.setTop(static_cast<float>(place.y()));
+        }
+    }
+    redrawSurface();
+    update();
 }
 
 // Everything to repaint since the last paint is gathered into one rectangle.

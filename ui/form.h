@@ -13,6 +13,8 @@
 #include <QPointF>
 #include <QStringList>
 #include <QWidget>
+#include <cstddef>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,15 +24,20 @@ namespace ui {
 
 class ShapeArray;
 
-// Twips per logical pixel of the screen (15 at 96 dots per inch).
+// Twips per logical pixel of the screen: 15 at 96 dots per inch, divided by
+// the zoom in use.
 double twipsPerPixel();
-// The screen's size in twips.
+// The screen's size in twips, at the zoom in use.
 double screenWidth();
 double screenHeight();
 
 class Form : public QWidget {
   public:
     Form(const QString& caption, const Font& font, int clientWidth, int clientHeight);
+    ~Form() override;
+
+    // Every window that exists, in the order they were built.
+    static const std::vector<Form*>& windows();
 
     virtual void Form_Load() {}
 
@@ -58,11 +65,13 @@ class Form : public QWidget {
     double ScaleWidth() const;
     double ScaleHeight() const;
     QPointF toPixels(double x, double y) const;
+    QPointF fromPixels(QPointF pixels) const;
 
     // The drawing surface: dots and lines in the scale, kept across repaints,
-    // drawn behind the circles and the controls. Only the part a dot or line
-    // touches is repainted; a line that cannot change a pixel is not drawn
-    // again (see Line).
+    // drawn behind the labels, the circles and the controls. Only the part a
+    // dot or line touches is repainted; a line that cannot change a pixel is
+    // not drawn again (see Line). DrawWidth is in design pixels and follows
+    // the zoom; what was drawn is drawn again, sharp, when the zoom changes.
     int DrawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels; }
     void PSet(double x, double y, const QColor& colour);
@@ -80,11 +89,36 @@ class Form : public QWidget {
     void addShapes(ShapeArray* shapes) { shapes_.push_back(shapes); }
     void finishLoading();
 
+    // The centres of the window's circles in its scale, taken before a zoom
+    // change; relayout puts them back there at the new size.
+    using ShapeCentres = std::vector<QPointF>;
+    ShapeCentres shapeCentres() const;
+    // Lays the window out again at the zoom in use: controls, fonts, circles
+    // and the drawing surface. A window the program sized (stretched over the
+    // screen, or a share of it) keeps its size on the screen; one still at
+    // its design size follows the zoom.
+    void relayout(const ShapeCentres& centres);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A dot or a line as the program drew it: in the window's scale, with its
+    // colour and DrawWidth. The surface keeps the list to draw itself again
+    // at another zoom.
+    struct SurfaceOp {
+        enum class Kind { Dot, Line };
+        Kind kind;
+        double x1, y1, x2, y2;
+        QRgb colour;
+        int drawWidth;
+        bool operator==(const SurfaceOp&) const = default;
+    };
+    struct SurfaceOpHash {
+        std::size_t operator()(const SurfaceOp& op) const;
+    };
+
     // A line on the surface, in the surface's logical pixels, with its pen.
     struct DrawnLine {
         QPointF from;
@@ -94,9 +128,22 @@ class Form : public QWidget {
         bool operator==(const DrawnLine&) const = default;
     };
 
+    void applyDesign(QWidget* control, const Design& design);
     void prepareSurface();
     void surfaceDrawn(const QRectF& touched);
     bool rememberedLine(const DrawnLine& line);
+    void paintDot(const SurfaceOp& dot);
+    void paintLine(const SurfaceOp& line);
+    void remember(const SurfaceOp& op);
+    void redrawSurface();
+
+    Font font_;
+    int designWidth_;
+    int designHeight_;
+    // Whether the program set the window's size (it does so only relative to
+    // the screen).
+    bool sizedByProgram_ = false;
+    std::vector<std::pair<QWidget*, Design>> designs_;
 
     bool userScale_ = false;
     double scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 1, scaleHeight_ = 1;
@@ -112,6 +159,13 @@ class Form : public QWidget {
     // them again would leave every pixel as it is.
     std::vector<DrawnLine> sameInkLines_;
     std::size_t searchFrom_ = 0;
+    // What was drawn, oldest first. An opaque dot or line drawn again
+    // replaces its earlier copy, which can no longer show anywhere: the list
+    // stays as long as the number of different dots and lines drawn.
+    std::vector<SurfaceOp> drawn_;
+    std::vector<bool> drawnLive_;
+    std::unordered_map<SurfaceOp, std::size_t, SurfaceOpHash> drawnIndex_;
+    std::size_t drawnDead_ = 0;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::vector<ShapeArray*> shapes_;
 };

@@ -258,21 +258,18 @@ INSTANTIATE_TEST_SUITE_P(
 struct MoveRow {
     const char* name;
     int level;
-    double before;
+    double drawnAt;
     double now;
     bool moves;
 };
 
 class StepCircleMoves : public ::testing::TestWithParam<MoveRow> {};
 
-TEST_P(StepCircleMoves, OnlyAChangeOfAtLeastTheThresholdMovesACircle) {
+TEST_P(StepCircleMoves, OnlyALevelAtLeastTheThresholdAwayMovesACircle) {
     const MoveRow row = GetParam();
     LevelTable u(kStepPoints, kStepLevels);
-    if (row.level > 0) {
-        u.set(7, row.level - 1, row.before);
-    }
     u.set(7, row.level, row.now);
-    EXPECT_EQ(stepCircleMoves(u, row.level, 7), row.moves);
+    EXPECT_EQ(stepCircleMoves(u, row.level, 7, row.drawnAt), row.moves);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, StepCircleMoves,

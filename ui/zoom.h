@@ -1,0 +1,47 @@
+// The program's zoom: one design pixel (15 twips at 96 dots per inch) is z
+// logical pixels on the screen. At start z fits a design screen of 800 x 600
+// pixels into the real one; Ctrl+Plus (or Ctrl+=), Ctrl+Minus and Ctrl+0
+// change it while the program runs. Everything the windows give in twips or
+// in design pixels follows z; scale units do not. A zoom change re-lays out
+// every window and touches no program state. Nothing about it is stored.
+#pragma once
+
+#include <QObject>
+#include <QSizeF>
+#include <functional>
+
+namespace ui {
+
+inline constexpr double kMinZoom = 1.0;
+inline constexpr double kMaxZoom = 4.0;
+// Each Ctrl+Plus or Ctrl+Minus changes z by this share of the fitted zoom.
+inline constexpr double kZoomStepShare = 0.25;
+
+// The zoom that fits an 800 x 600 design screen into a screen of this logical
+// size, never below 1.
+double fittedZoom(QSizeF logicalScreen);
+// The same for the primary screen.
+double fittedZoom();
+
+// The zoom in use; the fitted zoom until a key or setZoom changes it.
+double zoom();
+// Sets z (clamped to 1..4) and re-lays out every window at once.
+void setZoom(double z);
+void zoomIn();
+void zoomOut();
+void resetZoom();
+
+// A length the design gives in pixels (a line width, a dot), at the zoom in
+// use: rounded, at least 1.
+int zoomedPixels(int designPixels);
+
+// Runs `relayout` after every zoom change, for as long as `owner` lives.
+// Windows that are not built from a design table (the instruments) use it
+// to follow the program's zoom.
+void onZoomChanged(QObject* owner, std::function<void()> relayout);
+
+// Lets the zoom keys reach the program from any of its windows. Safe to call
+// more than once; the windows call it when they are built.
+void installZoomKeys();
+
+}  // namespace ui
