@@ -74,6 +74,7 @@ Form::Form(const QString& caption, const Font& font, int clientWidth, int client
     setFont(makeFont(font));
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     allWindows().push_back(this);
+    cacheLargeGlyphs();
     installZoomKeys();
 }
 
