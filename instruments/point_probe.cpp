@@ -79,6 +79,12 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
     rebuild();
 }
 
+PointProbeWindow::~PointProbeWindow() {
+    // Closing the window takes the focus from the spin box, which finishes
+    // its editing: no probe is added while the window goes.
+    QObject::disconnect(pointBox_, nullptr, this, nullptr);
+}
+
 void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared, bool english) {
     setWindowTitle(title);
     message_->setText(notPrepared);

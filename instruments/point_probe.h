@@ -30,6 +30,7 @@ class PointProbeWindow : public QWidget {
   public:
     PointProbeWindow(const QString& title, const QString& notPrepared, bool english,
                      QWidget* parent = nullptr);
+    ~PointProbeWindow() override;
 
     // A new run (or none): every probe reads it afresh.
     void setRun(const RunView& run);
