@@ -32,10 +32,6 @@ struct SpeedRow {
     double far;
 };
 
-void PrintTo(const SpeedRow& row, std::ostream* out) {
-    *out << row.name;
-}
-
 // Every pair of speeds from a grid over the bars' range where the pulse of
 // W = 20 spans at least kFewestPulsePoints points on both sides.
 std::vector<SpeedRow> speedGrid() {
