@@ -74,6 +74,7 @@ Form::Form(const QString& caption, const Font& font, int clientWidth, int client
     setFont(makeFont(font));
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     allWindows().push_back(this);
+    cacheLargeGlyphs();
     installZoomKeys();
 }
 
@@ -120,11 +121,10 @@ void Form::setTop(double twips) {
     move(frameGeometry().x(), twipsToPixels(twips));
 }
 
-// The program sizes its windows only relative to the screen (all of it, or
-// two thirds), so a window it sized keeps its size when the zoom changes.
-
 // The platform window is created first so that its frame is known: Width and
 // Height are the outer size of the window, title bar and borders included.
+// The program sizes its windows only relative to the screen (all of it, or
+// two thirds), so a window it sized keeps its size when the zoom changes.
 void Form::setWidth(double twips) {
     sizedByProgram_ = true;
     winId();

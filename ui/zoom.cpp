@@ -133,6 +133,17 @@ void onZoomChanged(QObject* owner, std::function<void()> relayout) {
     listeners().push_back({owner, std::move(relayout)});
 }
 
+// Qt caches the rendered glyphs of type up to 64 pixels high and draws
+// larger ones as outlines, afresh every time. Zoomed for a 4K projector, the
+// readouts' type is 76 pixels high: drawn as outlines, a two-media window
+// took four times as long to paint. The glyph cache is read when text is
+// first drawn, so this must run before any window is painted.
+void cacheLargeGlyphs() {
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE")) {
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
+    }
+}
+
 void installZoomKeys() {
     static QPointer<ZoomKeys> keys;
     if (keys.isNull() && QCoreApplication::instance() != nullptr) {

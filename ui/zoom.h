@@ -40,6 +40,10 @@ int zoomedPixels(int designPixels);
 // to follow the program's zoom.
 void onZoomChanged(QObject* owner, std::function<void()> relayout);
 
+// Lets the glyph cache keep the large type of a high zoom (see zoom.cpp).
+// The windows call it when they are built, before anything is painted.
+void cacheLargeGlyphs();
+
 // Lets the zoom keys reach the program from any of its windows. Safe to call
 // more than once; the windows call it when they are built.
 void installZoomKeys();

@@ -4,21 +4,21 @@
 
 #include <QImage>
 
+#include "tests/support/rows.h"
 #include "ui/form.h"
 #include "ui/zoom.h"
 
 namespace ui {
 namespace {
 
+using palmos::kRowName;
+using palmos::PrintTo;
+
 struct ScreenRow {
     const char* name;
     QSizeF screen;
     double zoom;
 };
-
-void PrintTo(const ScreenRow& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class FittedZoom : public ::testing::TestWithParam<ScreenRow> {};
 

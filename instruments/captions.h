@@ -1,0 +1,20 @@
+// The instruments' captions, menu items and window titles, in English and
+// Greek.
+#pragma once
+
+#include <QString>
+
+namespace palmos {
+
+enum class InstrumentCaption {
+    SpaceTimeDiagram,
+    PointProbe,
+    MeasuredRatios,
+    SavePicture,
+    CopyData,
+    PressStartFirst,
+};
+
+QString instrumentCaption(InstrumentCaption caption, bool english);
+
+}  // namespace palmos

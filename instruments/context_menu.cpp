@@ -1,0 +1,87 @@
+#include "instruments/context_menu.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+#include <QWidget>
+
+#include "instruments/captions.h"
+
+namespace palmos {
+
+bool isControl(const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr && !w->isWindow(); w = w->parentWidget()) {
+        if (qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QAbstractSlider*>(w) ||
+            qobject_cast<const QAbstractScrollArea*>(w) ||
+            qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QLineEdit*>(w) ||
+            qobject_cast<const QComboBox*>(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+InstrumentMenu::InstrumentMenu(QWidget* window, std::function<bool()> english,
+                               InstrumentActions actions)
+    : QObject(window),
+      window_(window),
+      english_(std::move(english)),
+      actions_(std::move(actions)),
+      menu_(new QMenu(window)) {
+    window->installEventFilter(this);
+    // The Menu key reaches the window as a context-menu event; Shift+F10 is
+    // given the same meaning here.
+    auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, this,
+                     [this] { popup(window_->mapToGlobal(window_->rect().center())); });
+}
+
+void InstrumentMenu::fill() {
+    menu_->clear();
+    const bool english = english_();
+    const auto add = [&](InstrumentCaption caption, const std::function<void()>& action) {
+        if (action) {
+            menu_->addAction(instrumentCaption(caption, english), action);
+        }
+    };
+    add(InstrumentCaption::SpaceTimeDiagram, actions_.spaceTimeDiagram);
+    add(InstrumentCaption::PointProbe, actions_.pointProbe);
+    add(InstrumentCaption::MeasuredRatios, actions_.measuredRatios);
+    menu_->addSeparator();
+    add(InstrumentCaption::SavePicture, actions_.savePicture);
+    add(InstrumentCaption::CopyData, actions_.copyData);
+}
+
+void InstrumentMenu::popup(const QPoint& global) {
+    fill();
+    menu_->popup(global);
+}
+
+bool InstrumentMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != window_ || event->type() != QEvent::ContextMenu) {
+        return false;
+    }
+    auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+    // A context-menu event a control did not take reaches its window too; a
+    // right-click there keeps to the control.
+    if (menuEvent->reason() == QContextMenuEvent::Mouse &&
+        isControl(window_->childAt(menuEvent->pos()))) {
+        return false;
+    }
+    popup(menuEvent->globalPos());
+    return true;
+}
+
+InstrumentMenu* installInstrumentMenu(QWidget* window, std::function<bool()> english,
+                                      InstrumentActions actions) {
+    return new InstrumentMenu(window, std::move(english), std::move(actions));
+}
+
+}  // namespace palmos

@@ -1,0 +1,54 @@
+// The instruments' context menu on a simulation window: right-click anywhere
+// that is not a control, Shift+F10 or the Menu key. The window gives what
+// each item does; an item without an action is left out (the single-string
+// window has no measured ratios).
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QMenu;
+class QWidget;
+
+namespace palmos {
+
+struct InstrumentActions {
+    std::function<void()> spaceTimeDiagram = {};
+    std::function<void()> pointProbe = {};
+    std::function<void()> measuredRatios = {};
+    std::function<void()> savePicture = {};
+    std::function<void()> copyData = {};
+};
+
+class InstrumentMenu : public QObject {
+  public:
+    // Installs the menu on `window`, which owns it. `english` is asked each
+    // time the menu opens, so its items follow the language switch.
+    InstrumentMenu(QWidget* window, std::function<bool()> english, InstrumentActions actions);
+
+    // The menu, filled in the language of the moment and opened at `global`
+    // (a screen position) without waiting for a choice.
+    void popup(const QPoint& global);
+    QMenu* menu() const { return menu_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void fill();
+
+    QWidget* window_;
+    std::function<bool()> english_;
+    InstrumentActions actions_;
+    QMenu* menu_;
+};
+
+// Installs the menu on `window`; the window owns what is returned.
+InstrumentMenu* installInstrumentMenu(QWidget* window, std::function<bool()> english,
+                                      InstrumentActions actions);
+
+// Whether `widget` is a control the user works with (a button, a bar, a text
+// box and the like), where a right-click keeps its own meaning.
+bool isControl(const QWidget* widget);
+
+}  // namespace palmos

@@ -1,0 +1,73 @@
+// The point probe: a chart of chosen points' displacement against level over
+// the whole run, with a cursor at the level shown now. Up to four probes at
+// once, each in its own colour with a legend.
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "instruments/run_view.h"
+
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QSpinBox;
+class QStackedLayout;
+class QValueAxis;
+
+namespace palmos {
+
+// Point `point`'s displacement at every level of the run: (level, u).
+QList<QPointF> probeSeries(const RunView& run, int point);
+
+inline constexpr int kMostProbes = 4;
+
+class PointProbeWindow : public QWidget {
+  public:
+    PointProbeWindow(const QString& title, const QString& notPrepared, bool english,
+                     QWidget* parent = nullptr);
+    ~PointProbeWindow() override;
+
+    // A new run (or none): every probe reads it afresh.
+    void setRun(const RunView& run);
+    // Adds a probe on point `point` (a point already probed is left as it
+    // is; a fifth probe replaces the oldest). Returns whether the point is a
+    // point of the run.
+    bool addProbe(int point);
+    // Moves the cursor to the level the animation shows now.
+    void setCurrentLevel(int level);
+    void setTexts(const QString& title, const QString& notPrepared, bool english);
+
+    const std::vector<int>& probes() const { return probes_; }
+    // The series of the i-th probe, as the chart shows it.
+    QLineSeries* probeLine(int i) const;
+    int currentLevel() const { return level_; }
+
+  private:
+    void rebuild();
+    void moveCursor();
+
+    RunView run_;
+    std::vector<int> probes_;
+    std::vector<QLineSeries*> lines_;
+    int level_ = 0;
+    bool english_ = true;
+    double lowest_ = -1.0;
+    double highest_ = 1.0;
+
+    QStackedLayout* stack_;
+    QLabel* message_;
+    QChart* chart_;
+    QChartView* view_;
+    QValueAxis* levelAxis_;
+    QValueAxis* displacementAxis_;
+    QLineSeries* cursor_;
+    QSpinBox* pointBox_;
+    QLabel* pointLabel_;
+};
+
+}  // namespace palmos

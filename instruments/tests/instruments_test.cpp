@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLineSeries>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "core/level_table.h"
+#include "instruments/captions.h"
+#include "instruments/context_menu.h"
+#include "instruments/copy_data.h"
+#include "instruments/point_probe.h"
+#include "instruments/save_picture.h"
+#include "instruments/space_time.h"
+#include "tests/support/rows.h"
+#include "two_media/step_mode.h"
+
+namespace palmos {
+namespace {
+
+// A small table: points 0..3, levels 0..2, with u(3, 0) = 0.5 the largest
+// value, u(0, 2) = -0.5, u(1, 1) = 0.25 and zeros elsewhere.
+struct SmallRun {
+    SmallRun() {
+        table.set(3, 0, 0.5);
+        table.set(0, 2, -0.5);
+        table.set(1, 1, 0.25);
+    }
+    RunView view(bool driveOnRight) const {
+        return {.table = &table,
+                .lastLevel = 2,
+                .lastPoint = 3,
+                .timeStep = 0.6,
+                .driveOnRight = driveOnRight};
+    }
+    LevelTable table{4, 5};
+};
+
+struct CellRow {
+    const char* name;
+    bool driveOnRight;
+    int x;
+    int y;
+    QRgb colour;
+};
+
+class SpaceTimePicture : public ::testing::TestWithParam<CellRow> {};
+
+// Levels go up and the drive end (point 3) is on the right unless asked.
+TEST_P(SpaceTimePicture, ColoursEachCellByItsDisplacement) {
+    const CellRow row = GetParam();
+    const SmallRun run;
+    const QImage image = spaceTimeImage(run.view(row.driveOnRight));
+    ASSERT_EQ(image.size(), QSize(4, 3));
+    EXPECT_EQ(QColor(image.pixel(row.x, row.y)), QColor(row.colour));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, SpaceTimePicture,
+    ::testing::Values(CellRow{"LargestIsFullRed", true, 3, 2, qRgb(255, 0, 0)},
+                      CellRow{"MostNegativeIsFullBlue", true, 0, 0, qRgb(0, 0, 255)},
+                      CellRow{"HalfIsPaleRed", true, 1, 1, qRgb(255, 128, 128)},
+                      CellRow{"ZeroIsWhite", true, 2, 1, qRgb(255, 255, 255)},
+                      CellRow{"DriveOnTheLeft", false, 0, 2, qRgb(255, 0, 0)}),
+    kRowName);
+
+TEST(SpaceTimeWindow, SaysPressStartBeforeARunAndDrawsTheLevelLineAfter) {
+    SpaceTimeWindow window(QStringLiteral("t"),
+                           instrumentCaption(InstrumentCaption::PressStartFirst, false), false);
+    window.resize(600, 500);
+    EXPECT_EQ(window.notPreparedText(), QStringLiteral("Πατήστε πρώτα ΞΕΚΙΝΑ."));
+    const QImage blank = window.grab().toImage();
+    EXPECT_EQ(blank.pixel(blank.width() / 2, 5), window.palette().window().color().rgb());
+
+    LevelTable table(kStepPoints, kStepLevels);
+    table.set(30, 100, 1.0);
+    window.setRun({.table = &table, .lastLevel = 1501, .lastPoint = 60, .junction = 30});
+    window.setCurrentLevel(750);
+    const QImage picture = window.grab().toImage();
+    const int y = window.levelY(750);
+    EXPECT_EQ(QColor(picture.pixel(window.pointX(10), y)), QColor(Qt::black));
+    // Away from the line, the junction and the one raised cell the string is
+    // at rest: white.
+    EXPECT_EQ(QColor(picture.pixel(window.pointX(10), y + 20)), QColor(Qt::white));
+}
+
+TEST(PointProbe, SeriesIsTheTablesColumnAndAFifthProbeReplacesTheOldest) {
+    LevelTable u(kStepPoints, kStepLevels);
+    LevelTable v(kStepPoints, kStepLevels);
+    LevelTable s(kStepPoints, kStepLevels);
+    solveStepMode(u, v, s, {.c1 = 0.5, .c2 = 0.2});
+    const RunView run{.table = &u, .lastLevel = 1501, .lastPoint = 60, .junction = 30};
+
+    PointProbeWindow window(QStringLiteral("p"), QStringLiteral("-"), true);
+    window.setRun(run);
+    for (int point : {45, 10, 30, 59, 20}) {
+        EXPECT_TRUE(window.addProbe(point));
+    }
+    EXPECT_FALSE(window.addProbe(61));
+    ASSERT_EQ(window.probes(), (std::vector<int>{10, 30, 59, 20}));
+
+    const QList<QPointF> shown = window.probeLine(0)->points();
+    ASSERT_EQ(shown.size(), 1502);
+    for (int n = 0; n <= 1501; ++n) {
+        ASSERT_EQ(shown[n], QPointF(n, u.at(10, n))) << "level " << n;
+    }
+}
+
+TEST(CopyData, IsAHeaderAndOneTabSeparatedRowPerLevel) {
+    const SmallRun run;
+    const QString text = tabSeparated(run.view(true), {3, 0}, true);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.takeLast(), QString());  // every line ends in a newline
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("level\ttime\tpoint 3\tpoint 0"));
+    for (int n = 0; n <= 2; ++n) {
+        const QStringList cells = lines[n + 1].split(QLatin1Char('\t'));
+        ASSERT_EQ(cells.size(), 4);
+        EXPECT_EQ(cells[0].toInt(), n);
+        EXPECT_DOUBLE_EQ(cells[1].toDouble(), n * 0.6);
+        EXPECT_EQ(cells[2].toDouble(), run.table.at(3, n));
+        EXPECT_EQ(cells[3].toDouble(), run.table.at(0, n));
+    }
+    EXPECT_EQ(tabSeparatedTable(run.view(true), false).section(QLatin1Char('\n'), 0, 0),
+              QStringLiteral("επίπεδο\tχρόνος\tσημείο 0\tσημείο 1\tσημείο 2\tσημείο 3"));
+}
+
+TEST(SavePicture, ToAReadOnlyFolderReportsWhatFailedAndWhere) {
+    QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    QString folder = temporary.path();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    // The superuser writes into any folder; /proc takes no new files from
+    // anyone.
+    if (QFile probe(QDir(folder).filePath(QStringLiteral("probe")));
+        probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        folder = QStringLiteral("/proc");
+    }
+    const QString path = QDir(folder).filePath(QStringLiteral("palmos-2026-12-08.png"));
+
+    QWidget window;
+    window.resize(100, 80);
+    QString suggested;
+    QStringList reports;
+    const SavePictureDialogs dialogs{
+        [&](QWidget*, const QString&, const QString& name) {
+            suggested = name;
+            return path;
+        },
+        [&](QWidget*, const QString&, const QString& text) { reports << text; }};
+    EXPECT_FALSE(savePicture(&window, true, dialogs, QDate(2026, 12, 8)));
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("/palmos-2026-12-08.png")));
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(path)) << reports[0].toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+    QFile::setPermissions(temporary.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(InstrumentMenu, OpensOnTheBackgroundInTheChosenLanguageButNotOnAControl) {
+    QWidget window;
+    window.resize(300, 200);
+    auto* button = new QPushButton(QStringLiteral("START"), &window);
+    button->setGeometry(10, 10, 80, 30);
+    bool english = true;
+    int opened = 0;
+    InstrumentMenu* menu =
+        installInstrumentMenu(&window, [&] { return english; },
+                              {.spaceTimeDiagram = [&] { ++opened; }, .copyData = [] {}});
+    window.show();
+
+    QContextMenuEvent onButton(QContextMenuEvent::Mouse, QPoint(20, 20),
+                               window.mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(button, &onButton);
+    EXPECT_FALSE(menu->menu()->isVisible());
+
+    english = false;
+    QContextMenuEvent onBackground(QContextMenuEvent::Mouse, QPoint(200, 150),
+                                   window.mapToGlobal(QPoint(200, 150)));
+    QApplication::sendEvent(&window, &onBackground);
+    ASSERT_TRUE(menu->menu()->isVisible());
+    QStringList items;
+    for (QAction* action : menu->menu()->actions()) {
+        if (!action->isSeparator()) {
+            items << action->text();
+        }
+    }
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Διάγραμμα χώρου-χρόνου"),
+                                  QStringLiteral("Αντιγραφή δεδομένων")}));
+    menu->menu()->actions().first()->trigger();
+    EXPECT_EQ(opened, 1);
+}
+
+}  // namespace
+}  // namespace palmos

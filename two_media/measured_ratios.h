@@ -1,0 +1,78 @@
+// The reflected and transmitted ratios measured in a two-media run's own
+// table, beside the ratios the readout prints for the same speeds.
+//
+// The reflected pulse is what the junction adds: the run minus the same run
+// computed with both media at the drive side's speed (same width, height and
+// end), read near the junction on the drive side, where that difference holds
+// the reflection alone; the incident height is the equal-speed run's peak at
+// the same point. The transmitted height is the run's peak just past the
+// junction on the far side, before the far end's echo comes back, against the
+// equal-speed run's peak at the same point. The equal-speed run is computed
+// into tables of its own and is never shown.
+//
+// A ratio is given only where the pulse and the echoes that follow it keep
+// apart at the point read, and where the pulse spans enough points on both
+// sides that the grid keeps its height; otherwise the result says why not.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/end_mode.h"
+#include "core/level_table.h"
+
+namespace palmos {
+
+enum class TwoMediaScheme {
+    Continuous,  // the three-level scheme; drive side c1, far side c2
+    StepMode,    // the first-order system; drive side c2, far side c1
+};
+
+// The run the table holds, as it was computed.
+struct RatioRun {
+    TwoMediaScheme scheme = TwoMediaScheme::StepMode;
+    double driveSpeed = 0.3;  // Courant number of the side the pulse starts on
+    double farSpeed = 0.3;    // Courant number of the side beyond the junction
+    int width = 20;           // W (the step mode's pulse; the continuous run has its own)
+    int height = 100;         // P, percent of baseDepth
+    float baseDepth = 0.3f;
+    EndMode end = EndMode::Fixed;
+};
+
+// Why a ratio could not be read.
+enum class NoCleanWindow {
+    None,
+    PulseTooShort,  // the pulse spans too few points for the grid to keep its shape
+    EchoesOverlap,  // a later echo reaches the point before the pulse has passed it
+    BeyondRun,      // the pulse has not passed the point by the run's last level
+};
+
+// The fewest points a pulse must span on each side to be measured: below
+// this the grid's dispersion changes its peak by more than a few hundredths.
+inline constexpr double kFewestPulsePoints = 9.0;
+
+struct RatioReading {
+    std::optional<double> ratio;  // measured height over incident height
+    NoCleanWindow reason = NoCleanWindow::None;
+    int point = 0;  // where it is read
+};
+
+struct MeasuredRatios {
+    RatioReading reflected;    // A1/A0
+    RatioReading transmitted;  // B1/A0
+    double printedReflected = 0.0;
+    double printedTransmitted = 0.0;
+};
+
+// Measures the ratios in `displacement`, the table of the run `run` describes
+// (the step mode's displacement table, or the continuous run's table). Only
+// reads it.
+MeasuredRatios measureRatios(const LevelTable& displacement, const RatioRun& run);
+
+// One sentence on how the ratios were measured, naming the points read.
+std::string measuredRatiosDescription(const MeasuredRatios& ratios, bool english);
+
+// What a reading without a number says instead.
+std::string noCleanWindowText(NoCleanWindow reason, bool english);
+
+}  // namespace palmos
