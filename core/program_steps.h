@@ -1,6 +1,6 @@
 // The time step shared by every preparation procedure: each of them writes
 // it, and the two-media readouts read it. It is 0 until the first
-// preparation runs, which the first readouts show.
+// preparation runs.
 #pragma once
 
 namespace palmos {
