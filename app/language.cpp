@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "app/instruments.h"
 #include "app/introduction.h"
 #include "core/runtime_error.h"
 #include "single_string/window.h"
@@ -89,6 +90,10 @@ void ApplyLanguage() {
             write(row(name), row(name).greek);
         }
     }
+    // The instruments' captions are a table of their own, in the same
+    // language; their menus read it whenever they open.
+    installInstruments();
+    InstrumentSet::retitleAll();
     introduction.Show();
 }
 

@@ -7,4 +7,9 @@ namespace palmos {
 
 inline double timeStep = 0.0;
 
+// How many times a preparation has filled a run's table, counted over the
+// whole program. Each run keeps the count of its last filling, so that the
+// instruments can tell which run of a window filled its tables last.
+inline int tableFillings = 0;
+
 }  // namespace palmos

@@ -8,6 +8,9 @@
 
 namespace palmos {
 
+// The animation plays levels 0 to this one.
+inline constexpr int kLastSimpleLevel = 499;
+
 // Everything the single-string run owns, zero at program start.
 struct SimpleRun {
     // The whole motion, cell (point, level), computed by each preparation.
@@ -20,6 +23,9 @@ struct SimpleRun {
     // The Courant number of the preparation (the hidden lamdaval bar also
     // writes it).
     double lambda = 0.0;
+    // The program's count of table fillings when this table was last filled
+    // (0: never); read by the instruments only.
+    int filledAt = 0;
 };
 inline SimpleRun simpleRun;
 

@@ -74,7 +74,7 @@ void Ypervola::Timer1_Timer() {
         PlaceSimpleCircle(b, simpleRun.timeIndex);
     }
     simpleRun.timeIndex = checkedAdd16(simpleRun.timeIndex, Timer1.Interval());
-    if (simpleRun.timeIndex > 499) {
+    if (simpleRun.timeIndex > kLastSimpleLevel) {
         Timer1.setEnabled(false);
     }
 }

@@ -100,6 +100,8 @@ void PrepareTwoMediaSolution() {
                              .baseDepth = baseDepth(),
                              .end = chosenEnd(window),
                              .lastPoint = twoMediaRun.twoMediaLastPoint});
+    twoMediaRun.end = chosenEnd(window);
+    twoMediaRun.filledAt = ++tableFillings;
 }
 
 void CheckTwoMediaSolution() {
@@ -123,6 +125,8 @@ void PrepareStepMode() {
     timeStep = settings.timeStep;
     ShowCoefficients();
     solveStepMode(stepRun.stepDisplacement, stepRun.stepVelocity, stepRun.stepSlope, settings);
+    stepRun.used = settings;
+    stepRun.filledAt = ++tableFillings;
 }
 
 void ShowNextStep() {

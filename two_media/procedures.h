@@ -5,11 +5,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/end_mode.h"
 #include "core/level_table.h"
 #include "two_media/readout.h"
 #include "two_media/step_mode.h"
 
 namespace palmos {
+
+// The continuous run plays levels 0 to this one.
+inline constexpr int kLastTwoMediaLevel = 999;
 
 // Everything the continuous run owns, zero at program start.
 struct TwoMediaRun {
@@ -24,6 +28,11 @@ struct TwoMediaRun {
     double c2 = 0.0;
     // The level the next tick shows.
     std::int16_t twoMediaTimeIndex = 0;
+    // For the instruments only: the far end of the last preparation, and
+    // the program's count of table fillings when it filled the table (0:
+    // never).
+    EndMode end = EndMode::Fixed;
+    int filledAt = 0;
 };
 inline TwoMediaRun twoMediaRun;
 
@@ -39,6 +48,11 @@ struct StepRun {
     // Set when the step mode has shown its last computed level; STEP and
     // CONTINUE then wait for the next START.
     bool stepRunFinished = false;
+    // For the instruments only: what the last START read from the bars, and
+    // the program's count of table fillings when it filled the tables (0:
+    // never).
+    StepModeSettings used{};
+    int filledAt = 0;
 };
 inline StepRun stepRun;
 

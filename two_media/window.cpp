@@ -108,7 +108,7 @@ void Dyomessa::Timer1_Timer() {
             static_cast<float>(circle.Height() / 2 + twoMediaRun.twoMediaTable.at(i, level)));
     }
     twoMediaRun.twoMediaTimeIndex = checkedAdd16(twoMediaRun.twoMediaTimeIndex, Timer1.Interval());
-    if (twoMediaRun.twoMediaTimeIndex > 999) {
+    if (twoMediaRun.twoMediaTimeIndex > kLastTwoMediaLevel) {
         Timer1.setEnabled(false);
     }
 }

@@ -91,4 +91,13 @@ const Shape& ShapeArray::operator()(int index) const {
     return shapes_[static_cast<std::size_t>(index)];
 }
 
+int ShapeArray::indexAt(QPointF pixels) const {
+    for (int i = 0; i < count(); ++i) {
+        if (shapes_[static_cast<std::size_t>(i)].pixelBox().contains(pixels)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 }  // namespace ui

@@ -61,6 +61,8 @@ class ShapeArray {
     Shape& operator()(int index);
     const Shape& operator()(int index) const;
     int count() const { return static_cast<int>(shapes_.size()); }
+    // The circle drawn at a point of the window (logical pixels), or -1.
+    int indexAt(QPointF pixels) const;
 
   private:
     std::vector<Shape> shapes_;

@@ -40,6 +40,9 @@ void Timer::fire() {
     if (handler_) {
         dispatch(handler_);
     }
+    for (const auto& observer : observers_) {
+        dispatch(observer);
+    }
 }
 
 void Timer::update() {

@@ -1,0 +1,133 @@
+#include "app/instruments.h"
+
+#include <algorithm>
+
+#include "core/program_steps.h"
+#include "navigation/language_choice.h"
+#include "single_string/simple_solution.h"
+#include "single_string/window.h"
+#include "two_media/procedures.h"
+#include "two_media/solver.h"
+#include "two_media/window.h"
+
+namespace palmos {
+
+namespace {
+
+InstrumentSet* simpleSet = nullptr;
+InstrumentSet* twoMediaSet = nullptr;
+
+RunView simpleSolutionRun() {
+    RunView view;
+    if (simpleRun.filledAt == 0) {
+        return view;
+    }
+    view.table = &simpleRun.simpleTable;
+    view.lastLevel = kLastSimpleLevel;
+    view.lastPoint = simpleRun.lastPoint;
+    view.timeStep = timeStep;
+    view.driveSpeed = simpleRun.lambda;
+    view.farSpeed = simpleRun.lambda;
+    view.filling = simpleRun.filledAt;
+    return view;
+}
+
+bool stepModeFilledLast() {
+    return stepRun.filledAt > twoMediaRun.filledAt;
+}
+
+// The continuous run gives c1 to the drive side and c2 to the far side; the
+// step mode the other way round, with the speeds its last START read.
+RunView twoMediaShownRun() {
+    RunView view;
+    if (stepModeFilledLast()) {
+        const StepModeSettings& used = stepRun.used;
+        view.table = &stepRun.stepDisplacement;
+        view.lastLevel = kLastStepLevel;
+        view.lastPoint = used.lastPoint;
+        view.timeStep = used.timeStep;
+        view.driveSpeed = used.c2;
+        view.farSpeed = used.c1;
+        view.filling = stepRun.filledAt;
+    } else if (twoMediaRun.filledAt > 0) {
+        view.table = &twoMediaRun.twoMediaTable;
+        view.lastLevel = kLastTwoMediaLevel;
+        view.lastPoint = twoMediaRun.twoMediaLastPoint;
+        view.timeStep = timeStep;
+        view.driveSpeed = twoMediaRun.c1;
+        view.farSpeed = twoMediaRun.c2;
+        view.filling = twoMediaRun.filledAt;
+    }
+    view.junction = kTwoMediaJunction;
+    return view;
+}
+
+// The continuous run is always prepared with the reset pulse: width 20,
+// height 100.
+RatiosView twoMediaRatios(const RunView& run) {
+    if (run.table == &stepRun.stepDisplacement) {
+        const StepModeSettings& used = stepRun.used;
+        return {measureRatios(stepRun.stepDisplacement, {.scheme = TwoMediaScheme::StepMode,
+                                                         .driveSpeed = used.c2,
+                                                         .farSpeed = used.c1,
+                                                         .width = used.width,
+                                                         .height = used.height,
+                                                         .baseDepth = used.baseDepth,
+                                                         .end = used.end}),
+                used.c1, used.c2};
+    }
+    return {measureRatios(twoMediaRun.twoMediaTable, {.scheme = TwoMediaScheme::Continuous,
+                                                      .driveSpeed = twoMediaRun.c1,
+                                                      .farSpeed = twoMediaRun.c2,
+                                                      .width = 20,
+                                                      .height = 100,
+                                                      .baseDepth = baseDepth(),
+                                                      .end = twoMediaRun.end}),
+            twoMediaRun.c1, twoMediaRun.c2};
+}
+
+// Each tick shows its level, then moves on by its timer's interval.
+int levelShown(int next, const ui::Timer& timer) {
+    return std::max(0, next - timer.Interval());
+}
+
+}  // namespace
+
+void installInstruments() {
+    if (simpleSet != nullptr) {
+        return;
+    }
+    Ypervola& simple = ypervola();
+    simpleSet = new InstrumentSet(
+        &simple,
+        {.run = simpleSolutionRun,
+         .levelShown = [&simple] { return levelShown(simpleRun.timeIndex, simple.Timer1); },
+         .circleAt = [&simple](QPoint at) { return simple.Shape1.indexAt(at); },
+         .english = englishSelected});
+    simpleSet->follow(simple.Timer1);
+
+    Dyomessa& twoMedia = dyomessa();
+    twoMediaSet = new InstrumentSet(
+        &twoMedia, {.run = twoMediaShownRun,
+                    .levelShown =
+                        [&twoMedia] {
+                            return stepModeFilledLast()
+                                       ? levelShown(stepRun.stepLevel, twoMedia.Timer2)
+                                       : levelShown(twoMediaRun.twoMediaTimeIndex, twoMedia.Timer1);
+                        },
+                    .circleAt = [&twoMedia](QPoint at) { return twoMedia.Shape1.indexAt(at); },
+                    .ratios = twoMediaRatios,
+                    .english = englishSelected});
+    twoMediaSet->follow(twoMedia.Timer1);
+    twoMediaSet->follow(twoMedia.Timer2);
+}
+
+InstrumentSet& simpleSolutionInstruments() {
+    return *simpleSet;
+}
+
+InstrumentSet& twoMediaInstruments() {
+    return *twoMediaSet;
+}
+
+}  // namespace palmos

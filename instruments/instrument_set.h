@@ -1,0 +1,99 @@
+// The instruments of one simulation window: its context menu and the
+// instrument windows opened from it, kept following the run the window shows.
+// They only read: the window gives functions that describe its run, and the
+// set never calls anything that changes program state.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "instruments/captions.h"
+#include "instruments/measured_ratios_window.h"
+#include "instruments/point_probe.h"
+#include "instruments/run_view.h"
+#include "instruments/space_time.h"
+
+class QWidget;
+
+namespace ui {
+class Timer;
+}
+
+namespace palmos {
+
+class InstrumentMenu;
+
+// What a simulation window tells its instruments, each asked when needed.
+struct RunSource {
+    // The run the window shows now: whichever of its runs filled its tables
+    // last (not prepared before the first).
+    std::function<RunView()> run;
+    // The level the animation shows now.
+    std::function<int()> levelShown;
+    // The circle at a point of the window (logical pixels), or -1.
+    std::function<int(QPoint)> circleAt;
+    // The measured and printed ratios of a run; empty for a window without
+    // them (the single string).
+    std::function<RatiosView(const RunView&)> ratios = {};
+    // Whether the captions are in English.
+    std::function<bool()> english;
+};
+
+class InstrumentSet : public QObject {
+  public:
+    InstrumentSet(QWidget* window, RunSource source);
+    ~InstrumentSet() override;
+
+    // Follows each Timer event of `timer` (the level shown moves).
+    void follow(ui::Timer& timer);
+    // Reads the run and the level shown again, and tells the open
+    // instruments what changed. Cheap when nothing did.
+    void update();
+    // Titles and texts in the language of the moment.
+    void retitle();
+
+    // What the menu's items do.
+    void openSpaceTimeDiagram();
+    void openPointProbe();
+    void openMeasuredRatios();
+    void savePicture();
+    void copyData();
+
+    InstrumentMenu* menu() const { return menu_; }
+    SpaceTimeWindow* spaceTimeWindow() const { return spaceTime_; }
+    PointProbeWindow* pointProbeWindow() const { return probe_; }
+    MeasuredRatiosWindow* measuredRatiosWindow() const { return ratios_; }
+    // Whether the next click on a circle adds a probe there.
+    bool pickingCircle() const { return picking_; }
+
+    // Every set of the program, for the language switch and the tests.
+    static const std::vector<InstrumentSet*>& all();
+    // Retitles every open instrument: the language switch calls it.
+    static void retitleAll();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Gives an instrument window what every one of them has: the program's
+    // zoom, Escape to close, and its own menu to save or copy.
+    void adopt(QWidget* instrument, std::function<void()> copy);
+    void show(QWidget* instrument);
+    void refont(QWidget* instrument);
+    QString caption(InstrumentCaption which) const;
+
+    QWidget* window_;
+    RunSource source_;
+    InstrumentMenu* menu_;
+    QPointer<SpaceTimeWindow> spaceTime_;
+    QPointer<PointProbeWindow> probe_;
+    QPointer<MeasuredRatiosWindow> ratios_;
+    RunView run_;
+    int level_ = -1;
+    bool picking_ = false;
+};
+
+}  // namespace palmos

@@ -1,0 +1,71 @@
+#include "instruments/measured_ratios_window.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/format.h"
+
+namespace palmos {
+
+namespace {
+
+QString number(double value) {
+    return QString::fromStdString(formatNumber(value));
+}
+
+QString reading(const RatioReading& reading, bool english) {
+    return reading.ratio ? number(*reading.ratio)
+                         : QString::fromStdString(noCleanWindowText(reading.reason, english));
+}
+
+}  // namespace
+
+QString ratiosText(const RatiosView& view, bool english) {
+    const MeasuredRatios& r = view.ratios;
+    const QString printed = (english ? QStringLiteral("From the formula, for c1 = %1 and c2 = %2:")
+                                     : QStringLiteral("Από τον τύπο, για c1 = %1 και c2 = %2:"))
+                                .arg(number(view.c1), number(view.c2));
+    const QString measured = english ? QStringLiteral("Measured in the run's table:")
+                                     : QStringLiteral("Μετρημένοι στον πίνακα της κίνησης:");
+    return QStringLiteral(
+               "%1\n    A1/A0 = %2    B1/A0 = %3\n\n%4\n    A1/A0 = %5\n    B1/A0 = %6\n\n%7")
+        .arg(printed, number(r.printedReflected), number(r.printedTransmitted), measured,
+             reading(r.reflected, english), reading(r.transmitted, english),
+             QString::fromStdString(measuredRatiosDescription(r, english)));
+}
+
+MeasuredRatiosWindow::MeasuredRatiosWindow(const QString& title, const QString& notPrepared,
+                                           bool english, QWidget* parent)
+    : QWidget(parent, Qt::Window), label_(new QLabel(this)) {
+    label_->setWordWrap(true);
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    setTexts(title, notPrepared, english);
+    resize(560, 320);
+}
+
+void MeasuredRatiosWindow::setRatios(const std::optional<RatiosView>& view) {
+    view_ = view;
+    refresh();
+}
+
+void MeasuredRatiosWindow::setTexts(const QString& title, const QString& notPrepared,
+                                    bool english) {
+    setWindowTitle(title);
+    notPrepared_ = notPrepared;
+    english_ = english;
+    refresh();
+}
+
+QString MeasuredRatiosWindow::text() const {
+    return label_->text();
+}
+
+void MeasuredRatiosWindow::refresh() {
+    label_->setText(view_ ? ratiosText(*view_, english_) : notPrepared_);
+    label_->setAccessibleName(windowTitle());
+}
+
+}  // namespace palmos

@@ -1,0 +1,45 @@
+// The measured ratios beside the printed ones: what the formula gives for the
+// speeds the run used, what the run's own table shows, and one sentence on
+// how they were measured.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "two_media/measured_ratios.h"
+
+class QLabel;
+
+namespace palmos {
+
+// The ratios of one run, with the speeds of the two bars it used.
+struct RatiosView {
+    MeasuredRatios ratios;
+    double c1 = 0.0;
+    double c2 = 0.0;
+};
+
+// The window's text: the printed line, the measured line and the sentence.
+QString ratiosText(const RatiosView& view, bool english);
+
+class MeasuredRatiosWindow : public QWidget {
+  public:
+    MeasuredRatiosWindow(const QString& title, const QString& notPrepared, bool english,
+                         QWidget* parent = nullptr);
+
+    // The ratios of a new run, or none before the first preparation.
+    void setRatios(const std::optional<RatiosView>& view);
+    void setTexts(const QString& title, const QString& notPrepared, bool english);
+    QString text() const;
+
+  private:
+    void refresh();
+
+    std::optional<RatiosView> view_;
+    QString notPrepared_;
+    bool english_ = true;
+    QLabel* label_;
+};
+
+}  // namespace palmos
