@@ -38,6 +38,11 @@ void tabTo(const QWidget& control) {
         << "Tab never reaches " << control.accessibleName().toStdString();
 }
 
+void pressOn(const QWidget& control, Qt::Key key) {
+    ASSERT_NO_FATAL_FAILURE(tabTo(control));
+    press(key);
+}
+
 // Selects another option of the focused option's group with an arrow key.
 void selectWithArrow(ui::OptionButton& from, Qt::Key arrow, ui::OptionButton& to) {
     ASSERT_NO_FATAL_FAILURE(tabTo(from));
@@ -95,36 +100,31 @@ TEST_F(KeyboardWalk, IntroductionWindow) {
     EXPECT_TRUE(window.Option2.Value());
     selectWithArrow(window.Option2, Qt::Key_Left, window.Option1);
     EXPECT_EQ(window.APLO.Caption(), QStringLiteral("SIMPLE SOLUTION"));
-    tabTo(window.Command1);
-    press(Qt::Key_Enter);
+    pressOn(window.Command1, Qt::Key_Enter);
     EXPECT_TRUE(ui::programEnded());
 }
 
 // The simple solution and its run, both end options, the elliptic window with
 // its message box, and on to the two-media window.
 TEST_F(KeyboardWalk, SimpleSolutionAndEllipticWindows) {
-    tabTo(eisagogi1().APLO);
-    press(Qt::Key_Return);
+    pressOn(eisagogi1().APLO, Qt::Key_Return);
     Ypervola& window = ypervola();
     ASSERT_NO_FATAL_FAILURE(expectActive(window));
     expectTabStops({&window.Command1, &window.Command2, &window.Text1, &window.Command3,
                     &window.stathero, &window.Command4, &window.Command5});
 
     selectWithArrow(window.stathero, Qt::Key_Down, window.elefthero);
-    tabTo(window.Command1);
-    press(Qt::Key_Space);
+    pressOn(window.Command1, Qt::Key_Space);
     EXPECT_TRUE(window.Timer1.isTicking());
     QTRY_VERIFY_WITH_TIMEOUT(!window.Timer1.isTicking(), 20000);
     selectWithArrow(window.elefthero, Qt::Key_Up, window.stathero);
-    tabTo(window.Command1);
-    press(Qt::Key_Return);
+    pressOn(window.Command1, Qt::Key_Return);
     EXPECT_TRUE(window.Timer1.isTicking());
     QTRY_VERIFY(window.Text1.Text().contains(QStringLiteral("sta=")));
 
     // The elliptic window's only button; its message box is answered with
     // Enter, as soon as it takes the focus.
-    tabTo(window.Command2);
-    press(Qt::Key_Return);
+    pressOn(window.Command2, Qt::Key_Return);
     EXPECT_FALSE(window.Timer1.isTicking());
     Elliptikh& elliptic = elliptikh();
     ASSERT_NO_FATAL_FAILURE(expectActive(elliptic));
@@ -153,20 +153,16 @@ TEST_F(KeyboardWalk, SimpleSolutionAndEllipticWindows) {
     // switcher (Alt+Tab) brings the simple-solution window back, as here.
     window.activateWindow();
     ASSERT_NO_FATAL_FAILURE(expectActive(window));
-    tabTo(window.Command4);
-    press(Qt::Key_Return);
+    pressOn(window.Command4, Qt::Key_Return);
     ASSERT_NO_FATAL_FAILURE(expectActive(dyomessa()));
     EXPECT_TRUE(window.isVisible());
     window.activateWindow();
     ASSERT_NO_FATAL_FAILURE(expectActive(window));
-    tabTo(window.Command5);
-    press(Qt::Key_Return);
+    pressOn(window.Command5, Qt::Key_Return);
     ASSERT_NO_FATAL_FAILURE(expectActive(eisagogi1()));
-    tabTo(eisagogi1().APLO);
-    press(Qt::Key_Return);
+    pressOn(eisagogi1().APLO, Qt::Key_Return);
     ASSERT_NO_FATAL_FAILURE(expectActive(window));
-    tabTo(window.Command3);
-    press(Qt::Key_Space);
+    pressOn(window.Command3, Qt::Key_Space);
     EXPECT_TRUE(ui::programEnded());
 }
 
@@ -180,8 +176,7 @@ struct BarKeys {
 void expectBarKeys(const BarKeys& keys) {
     ui::ScrollBar& bar = *keys.bar;
     const std::string name = keys.label->Caption().toStdString();
-    tabTo(bar);
-    press(Qt::Key_Home);
+    pressOn(bar, Qt::Key_Home);
     EXPECT_EQ(bar.Value(), bar.Min()) << name;
     const QString atMin = keys.label->Caption();
     const Qt::Key more = bar.orientation() == Qt::Horizontal ? Qt::Key_Right : Qt::Key_Down;
@@ -201,8 +196,7 @@ void expectBarKeys(const BarKeys& keys) {
 // The parameter bars, both end options, the step mode's START, STOP, STEP and
 // CONTINUE, away to the introduction and back, and END.
 TEST_F(KeyboardWalk, TwoMediaWindow) {
-    tabTo(eisagogi1().MESADYO);
-    press(Qt::Key_Space);
+    pressOn(eisagogi1().MESADYO, Qt::Key_Space);
     Dyomessa& window = dyomessa();
     ASSERT_NO_FATAL_FAILURE(expectActive(window));
     // The window opens with the focus on its first stop.
@@ -217,25 +211,19 @@ TEST_F(KeyboardWalk, TwoMediaWindow) {
           BarKeys{&window.evros, &window.Label5}}) {
         expectBarKeys(keys);
     }
-    // Slow enough that a step is more than a pixel's worth.
-    tabTo(window.cmesso2);
-    press(Qt::Key_Home);
-    tabTo(window.rythmisidt);
-    press(Qt::Key_Home);
+    // One level a tick, so that STEP moves by one level.
+    pressOn(window.rythmisidt, Qt::Key_Home);
 
-    tabTo(window.elefthero1);
-    press(Qt::Key_Space);
+    pressOn(window.elefthero1, Qt::Key_Space);
     EXPECT_TRUE(window.elefthero1.Value());
     EXPECT_FALSE(window.stathero1.Value());
     selectWithArrow(window.elefthero1, Qt::Key_Up, window.stathero1);
 
-    tabTo(window.Command2);
-    press(Qt::Key_Return);
+    pressOn(window.Command2, Qt::Key_Return);
     EXPECT_TRUE(window.Timer2.isTicking());
     const std::vector<float> atStart = circleTops(window.Shape1);
     QTRY_VERIFY(circleTops(window.Shape1) != atStart);
-    tabTo(window.Command3);
-    press(Qt::Key_Space);
+    pressOn(window.Command3, Qt::Key_Space);
     EXPECT_FALSE(window.Timer2.isTicking());
     ASSERT_TRUE(window.Command7.isVisible());
     // STEP joins the tab stops, last, as it was designed.
@@ -248,23 +236,19 @@ TEST_F(KeyboardWalk, TwoMediaWindow) {
         EXPECT_NE(circleTops(window.Shape1), before) << "step " << step;
     }
     EXPECT_FALSE(window.Timer2.isTicking());
-    tabTo(window.Command5);
-    press(Qt::Key_Return);
+    pressOn(window.Command5, Qt::Key_Return);
     EXPECT_TRUE(window.Timer2.isTicking());
 
     // Instruments: Shift+F10 on this window will open the instruments' menu,
     // and Escape will close an instrument. Walk them here once they exist.
 
-    tabTo(window.Command4);
-    press(Qt::Key_Return);
+    pressOn(window.Command4, Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
     ASSERT_NO_FATAL_FAILURE(expectActive(eisagogi1()));
     EXPECT_TRUE(window.Timer2.isTicking()) << "runs go on while the window is hidden";
-    tabTo(eisagogi1().MESADYO);
-    press(Qt::Key_Return);
+    pressOn(eisagogi1().MESADYO, Qt::Key_Return);
     ASSERT_NO_FATAL_FAILURE(expectActive(window));
-    tabTo(window.Command6);
-    press(Qt::Key_Return);
+    pressOn(window.Command6, Qt::Key_Return);
     EXPECT_TRUE(ui::programEnded());
 }
 
