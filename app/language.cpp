@@ -43,6 +43,19 @@ const std::array kCaptions = {
 };
 // clang-format on
 
+// The readout boxes have no caption; a screen reader calls them by what they
+// show, in the language in use.
+struct ReadoutName {
+    ui::TextBox& (*target)();
+    const char* english;
+    const char* greek;
+};
+
+const std::array kReadoutNames = {
+    ReadoutName{[]() -> ui::TextBox& { return dyomessa().Text1; }, "Ratios", "Λόγοι"},
+    ReadoutName{[]() -> ui::TextBox& { return ypervola().Text1; }, "Readout", "Ένδειξη"},
+};
+
 // The Greek branch writes each window's controls in an order of its own.
 struct ControlName {
     std::string_view window;
@@ -73,6 +86,13 @@ void write(const CaptionRow& row, const char* text) {
     row.target().setCaption(text);
 }
 
+void nameReadouts(bool english) {
+    for (const ReadoutName& readout : kReadoutNames) {
+        readout.target().setAccessibleName(
+            QString::fromUtf8(english ? readout.english : readout.greek));
+    }
+}
+
 }  // namespace
 
 std::span<const CaptionRow> captionTable() {
@@ -85,10 +105,12 @@ void ApplyLanguage() {
         for (const CaptionRow& row : kCaptions) {
             write(row, row.english);
         }
+        nameReadouts(true);
     } else if (introduction.Option2.Value()) {
         for (const ControlName& name : kGreekOrder) {
             write(row(name), row(name).greek);
         }
+        nameReadouts(false);
     }
     // The instruments' captions are a table of their own, in the same
     // language; their menus read it whenever they open.

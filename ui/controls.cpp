@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -131,6 +132,13 @@ OptionButton::OptionButton(Form* form, const Design& design, Style style, bool s
     setFocusPolicy(Qt::StrongFocus);
     form->place(this, design);
     setText(design.caption);
+    // Every way of selecting an option ends here, a screen reader's toggle
+    // action included, which never passes through nextCheckState.
+    connect(this, &QAbstractButton::toggled, this, [this](bool selected) {
+        if (selected && !selectingByCode_ && clickHandler_) {
+            dispatch(clickHandler_);
+        }
+    });
 }
 
 void OptionButton::setCaption(const QString& caption) {
@@ -144,7 +152,11 @@ void OptionButton::setValue(bool selected) {
         return;
     }
     if (selected) {
-        setChecked(true);  // deselects the others of the group
+        {
+            const QScopedValueRollback byCode(selectingByCode_, true);
+            setChecked(true);  // deselects the others of the group
+        }
+        // Raised here, in the caller's handler, so that its failures reach it.
         if (clickHandler_) {
             clickHandler_();
         }
@@ -162,12 +174,8 @@ void OptionButton::onClick(std::function<void()> handler) {
 
 void OptionButton::nextCheckState() {
     // A click selects; clicking the selected option leaves it selected.
-    if (isChecked()) {
-        return;
-    }
-    setChecked(true);
-    if (clickHandler_) {
-        dispatch(clickHandler_);
+    if (!isChecked()) {
+        setChecked(true);
     }
 }
 

@@ -85,7 +85,9 @@ class CommandButton : public QPushButton, public Captioned {
 
 // An option button; the option buttons of one window form one exclusive
 // group. The graphical style draws it as a push button that stays down while
-// it is selected. Selecting one, by a click or by code, raises its Click.
+// it is selected. Becoming selected raises its Click once, whoever selects it:
+// a click, a key, a screen reader's action or code. Selected by code, the
+// Click runs inside the caller's handler; otherwise inside ui::dispatch.
 class OptionButton : public QAbstractButton, public Captioned {
   public:
     enum class Style { Standard, Graphical };
@@ -113,6 +115,8 @@ class OptionButton : public QAbstractButton, public Captioned {
 
     Style style_;
     std::function<void()> clickHandler_;
+    // Set while setValue selects the option, which raises the Click itself.
+    bool selectingByCode_ = false;
 };
 
 class Label : public QLabel, public Captioned {

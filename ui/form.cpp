@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPaintEvent>
@@ -50,6 +51,13 @@ QImage transparentImage(QSize size) {
             memory};
 }
 
+// A screen reader knows a window by its frame role, and reads its title bar
+// from it; a plain widget would come out as a filler.
+QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
+    auto* window = dynamic_cast<Form*>(object);
+    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 int twipsToPixels(double twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel()));
 }
@@ -76,6 +84,8 @@ Form::Form(const QString& caption, const Font& font, int clientWidth, int client
     allWindows().push_back(this);
     cacheLargeGlyphs();
     installZoomKeys();
+    static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(accessible);
 }
 
 Form::~Form() {
