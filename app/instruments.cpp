@@ -48,6 +48,8 @@ RunView twoMediaShownRun() {
         view.timeStep = used.timeStep;
         view.driveSpeed = used.c2;
         view.farSpeed = used.c1;
+        view.driveName = "c2";
+        view.farName = "c1";
         view.filling = stepRun.filledAt;
     } else if (twoMediaRun.filledAt > 0) {
         view.table = &twoMediaRun.twoMediaTable;
@@ -56,6 +58,8 @@ RunView twoMediaShownRun() {
         view.timeStep = timeStep;
         view.driveSpeed = twoMediaRun.c1;
         view.farSpeed = twoMediaRun.c2;
+        view.driveName = "c1";
+        view.farName = "c2";
         view.filling = twoMediaRun.filledAt;
     }
     view.junction = kTwoMediaJunction;

@@ -113,10 +113,17 @@ void InstrumentSet::retitle() {
     }
 }
 
+// An instrument's type and size follow the program's zoom, from the size it
+// was opened at.
 void InstrumentSet::refont(QWidget* instrument) {
+    const char* const kZoomShown = "palmosZoom";
+    const double shown = instrument->property(kZoomShown).toDouble();
+    const double now = ui::zoom();
     QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * ui::zoom());
+    font.setPointSizeF(font.pointSizeF() * now);
     instrument->setFont(font);
+    instrument->resize(instrument->size() * (now / (shown > 0 ? shown : 1.0)));
+    instrument->setProperty(kZoomShown, now);
 }
 
 void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {

@@ -166,10 +166,35 @@ void PointProbeWindow::rebuild() {
     const double room = 0.05 * (highest_ - lowest_);
     lowest_ -= room;
     highest_ += room;
+    // Whole levels, ticked every 50, 100, 200, 250 or 500 levels: at most
+    // eight ticks across the run.
     levelAxis_->setRange(0, run_.lastLevel);
+    levelAxis_->setLabelFormat(QStringLiteral("%d"));
+    levelAxis_->setTickType(QValueAxis::TicksDynamic);
+    levelAxis_->setTickAnchor(0);
+    for (const int interval : {50, 100, 200, 250, 500}) {
+        levelAxis_->setTickInterval(interval);
+        if (run_.lastLevel / interval <= 8) {
+            break;
+        }
+    }
     displacementAxis_->setRange(lowest_, highest_);
+    displacementAxis_->setLabelFormat(QStringLiteral("%.3f"));
     setTexts(windowTitle(), message_->text(), english_);
     moveCursor();
+}
+
+void PointProbeWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange && chart_ != nullptr) {
+        QFont title = font();
+        title.setBold(true);
+        for (QValueAxis* axis : {levelAxis_, displacementAxis_}) {
+            axis->setLabelsFont(font());
+            axis->setTitleFont(title);
+        }
+        chart_->legend()->setFont(font());
+    }
+    QWidget::changeEvent(event);
 }
 
 void PointProbeWindow::moveCursor() {

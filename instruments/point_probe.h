@@ -47,6 +47,10 @@ class PointProbeWindow : public QWidget {
     QLineSeries* probeLine(int i) const;
     int currentLevel() const { return level_; }
 
+  protected:
+    // The chart's type follows the window's font (the program's zoom).
+    void changeEvent(QEvent* event) override;
+
   private:
     void rebuild();
     void moveCursor();
@@ -59,15 +63,15 @@ class PointProbeWindow : public QWidget {
     double lowest_ = -1.0;
     double highest_ = 1.0;
 
-    QStackedLayout* stack_;
-    QLabel* message_;
-    QChart* chart_;
-    QChartView* view_;
-    QValueAxis* levelAxis_;
-    QValueAxis* displacementAxis_;
-    QLineSeries* cursor_;
-    QSpinBox* pointBox_;
-    QLabel* pointLabel_;
+    QStackedLayout* stack_ = nullptr;
+    QLabel* message_ = nullptr;
+    QChart* chart_ = nullptr;
+    QChartView* view_ = nullptr;
+    QValueAxis* levelAxis_ = nullptr;
+    QValueAxis* displacementAxis_ = nullptr;
+    QLineSeries* cursor_ = nullptr;
+    QSpinBox* pointBox_ = nullptr;
+    QLabel* pointLabel_ = nullptr;
 };
 
 }  // namespace palmos

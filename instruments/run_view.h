@@ -17,7 +17,9 @@ struct RunView {
     double driveSpeed = 0.0;            // speed on the drive end's side of the junction
     double farSpeed = 0.0;              // speed beyond the junction (the single string: the same)
     bool driveOnRight = true;           // the drive end is drawn on the right, as on the string
-    int filling = 0;                    // which filling of the tables this is (see tableFillings)
+    const char* driveName = "c";        // the speeds' names, as the bars name them
+    const char* farName = "c";
+    int filling = 0;  // which filling of the tables this is (see tableFillings)
 
     bool prepared() const { return table != nullptr; }
 };

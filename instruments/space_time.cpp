@@ -195,15 +195,16 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
     const int top = plot_.top() - line - 2;
     if (run_.junction >= 0) {
         const int x = pointX(run_.junction);
-        const QString drive = text("c = " + formatNumber(run_.driveSpeed));
-        const QString far = text("c = " + formatNumber(run_.farSpeed));
+        const QString drive =
+            text(std::string(run_.driveName) + " = " + formatNumber(run_.driveSpeed));
+        const QString far = text(std::string(run_.farName) + " = " + formatNumber(run_.farSpeed));
         const QRect leftHalf(plot_.left(), top, x - plot_.left(), line);
         const QRect rightHalf(x, top, plot_.right() - x, line);
         painter.drawText(leftHalf, Qt::AlignHCenter, run_.driveOnRight ? far : drive);
         painter.drawText(rightHalf, Qt::AlignHCenter, run_.driveOnRight ? drive : far);
     } else {
         painter.drawText(QRect(plot_.left(), top, plot_.width(), line), Qt::AlignHCenter,
-                         text("c = " + formatNumber(run_.driveSpeed)));
+                         text(std::string(run_.driveName) + " = " + formatNumber(run_.driveSpeed)));
     }
 }
 

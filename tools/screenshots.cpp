@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/instruments.h"
 #include "app/introduction.h"
 #include "app/language.h"
 #include "elliptic/window.h"
@@ -66,6 +67,23 @@ int main(int argc, char* argv[]) {
     }
     click(dyomessa().Command3);
     save(dyomessa(), folder, "two-media.png");
+
+    // The same run measured: its history, two points' displacement against
+    // time on either side of the junction, and the ratios.
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openSpaceTimeDiagram();
+    save(*instruments.spaceTimeWindow(), folder, "space-time-diagram.png");
+    instruments.openPointProbe();
+    instruments.pointProbeWindow()->addProbe(40);
+    instruments.pointProbeWindow()->addProbe(20);
+    save(*instruments.pointProbeWindow(), folder, "point-probe.png");
+    instruments.openMeasuredRatios();
+    save(*instruments.measuredRatiosWindow(), folder, "measured-ratios.png");
+    for (QWidget* instrument : std::initializer_list<QWidget*>{
+             instruments.spaceTimeWindow(), instruments.pointProbeWindow(),
+             instruments.measuredRatiosWindow()}) {
+        instrument->close();
+    }
 
     click(dyomessa().Command4);
     click(eisagogi1().Option2);
