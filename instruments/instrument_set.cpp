@@ -1,5 +1,6 @@
 #include "instruments/instrument_set.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -41,9 +42,13 @@ InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
         actions.measuredRatios = [this] { openMeasuredRatios(); };
     }
     menu_ = installInstrumentMenu(window, source_.english, std::move(actions));
-    // A new run shows as new circles: each paint of the window is a moment
-    // to look again (a cheap comparison when nothing changed).
+    // Each paint of the window and each click of its buttons (a START, a
+    // single STEP) is a moment to look again: a cheap comparison when nothing
+    // changed. Connected after the buttons' own handlers, it runs after them.
     window->installEventFilter(this);
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        connect(button, &QAbstractButton::clicked, this, [this] { update(); });
+    }
     sets().push_back(this);
 }
 

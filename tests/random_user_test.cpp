@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/instruments.h"
 #include "app/introduction.h"
 #include "app/language.h"
 #include "elliptic/window.h"
@@ -60,6 +61,45 @@ void showOrHide(ui::Form& window, unsigned value) {
         window.close();  // through the title bar: only hides it
     } else {
         ui::dispatch([&] { window.Show(); });
+    }
+}
+
+// Opens, uses or closes an instrument of either simulation window: everything
+// but saving a picture, whose dialog waits for an answer.
+void useInstruments(unsigned value) {
+    InstrumentSet& instruments =
+        value % 2 == 0 ? simpleSolutionInstruments() : twoMediaInstruments();
+    QWidget& window = value % 2 == 0 ? static_cast<QWidget&>(ypervola()) : dyomessa();
+    switch ((value / 2) % 6) {
+        case 0:
+            instruments.openSpaceTimeDiagram();
+            break;
+        case 1:
+            instruments.openPointProbe();
+            instruments.pointProbeWindow()->addProbe(static_cast<int>(value / 12 % 62));
+            break;
+        case 2:
+            if (&instruments == &twoMediaInstruments()) {
+                instruments.openMeasuredRatios();
+            }
+            break;
+        case 3:
+            instruments.copyData();
+            break;
+        case 4:
+            // A click on the window, which picks a circle after the probe's item.
+            QTest::mouseClick(
+                &window, Qt::LeftButton, {},
+                QPoint(static_cast<int>(value / 12 % 1900), static_cast<int>(value / 12 % 1000)));
+            break;
+        default:
+            for (QWidget* instrument : std::initializer_list<QWidget*>{
+                     instruments.spaceTimeWindow(), instruments.pointProbeWindow(),
+                     instruments.measuredRatiosWindow()}) {
+                if (instrument != nullptr) {
+                    instrument->close();
+                }
+            }
     }
 }
 
@@ -119,6 +159,7 @@ const std::vector<ActionKind>& actionKinds() {
                                  Qt::ControlModifier);
              }
          }},
+        {"instruments", kNone, [](unsigned v) { useInstruments(v); }},
         {"paint", kNone,
          [](unsigned) {
              QCoreApplication::processEvents();
