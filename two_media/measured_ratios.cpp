@@ -22,9 +22,9 @@ constexpr double kTimeStep = 0.6;
 constexpr int kReflectedPoint = kJunction + 2;
 constexpr int kTransmittedPoint = kJunction - 2;
 
-// The last level each scheme computes.
+// The last level the continuous scheme computes (the step mode's is
+// kLastStepLevel).
 constexpr int kLastContinuousLevel = 2501;
-constexpr int kLastStepModeLevel = 1501;
 
 // How a pulse moves on the grid in one scheme.
 struct Travel {
@@ -39,7 +39,7 @@ Travel travelOf(const RatioRun& run) {
         // Velocity from slope differences and slope from velocity differences:
         // the speed is timeStep * sqrt(c) points per level.
         return {kTimeStep * std::sqrt(run.driveSpeed), kTimeStep * std::sqrt(run.farSpeed),
-                2.0 * run.width, kLastStepModeLevel};
+                2.0 * run.width, kLastStepLevel};
     }
     // The drive pulse of the continuous run lasts 100 levels, whatever W is.
     return {run.driveSpeed, run.farSpeed, 100.0, kLastContinuousLevel};
