@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/quiet_messages.h"
 #include "bench/report.h"
 #include "instruments/point_probe.h"
 #include "instruments/space_time.h"
@@ -118,6 +119,7 @@ PALMOS_INSTRUMENT_BENCHMARK(MeasuredRatiosComputed);
 
 int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
+    qInstallMessageHandler(bench::quietMessages);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -19,6 +19,7 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
+#include "bench/quiet_messages.h"
 #include "elliptic/window.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
@@ -114,17 +115,11 @@ void session() {
     ui::dispatch([] { eisagogi1().Command1_Click(); });
 }
 
-void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    }
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const bool firstPaintOnly = argc > 1 && std::strcmp(argv[1], "--first-paint") == 0;
-    qInstallMessageHandler(quietMessages);
+    qInstallMessageHandler(bench::quietMessages);
 
     // As app/main.cpp starts the program.
     QApplication application(argc, argv);

@@ -14,6 +14,7 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
+#include "bench/quiet_messages.h"
 #include "bench/report.h"
 #include "elliptic/window.h"
 #include "single_string/simple_solution.h"
@@ -180,17 +181,9 @@ PALMOS_TICK_BENCHMARK(StepModeStart);
 PALMOS_TICK_BENCHMARK(EllipticSolutionDrawn);
 PALMOS_TICK_BENCHMARK(ZoomChange);
 
-// Qt's own warnings (the offscreen platform cannot raise a window) would
-// drown the table; only critical messages are shown.
-void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    }
-}
-
 int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
-    qInstallMessageHandler(quietMessages);
+    qInstallMessageHandler(bench::quietMessages);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
