@@ -18,18 +18,16 @@ InstrumentSet* simpleSet = nullptr;
 InstrumentSet* twoMediaSet = nullptr;
 
 RunView simpleSolutionRun() {
-    RunView view;
     if (simpleRun.filledAt == 0) {
-        return view;
+        return {};
     }
-    view.table = &simpleRun.simpleTable;
-    view.lastLevel = kLastSimpleLevel;
-    view.lastPoint = simpleRun.lastPoint;
-    view.timeStep = timeStep;
-    view.driveSpeed = simpleRun.lambda;
-    view.farSpeed = simpleRun.lambda;
-    view.filling = simpleRun.filledAt;
-    return view;
+    return {.table = &simpleRun.simpleTable,
+            .lastLevel = kLastSimpleLevel,
+            .lastPoint = simpleRun.lastPoint,
+            .timeStep = timeStep,
+            .driveSpeed = simpleRun.lambda,
+            .farSpeed = simpleRun.lambda,
+            .filling = simpleRun.filledAt};
 }
 
 bool stepModeFilledLast() {
@@ -39,31 +37,32 @@ bool stepModeFilledLast() {
 // The continuous run gives c1 to the drive side and c2 to the far side; the
 // step mode the other way round, with the speeds its last START read.
 RunView twoMediaShownRun() {
-    RunView view;
     if (stepModeFilledLast()) {
         const StepModeSettings& used = stepRun.used;
-        view.table = &stepRun.stepDisplacement;
-        view.lastLevel = kLastStepLevel;
-        view.lastPoint = used.lastPoint;
-        view.timeStep = used.timeStep;
-        view.driveSpeed = used.c2;
-        view.farSpeed = used.c1;
-        view.driveName = "c2";
-        view.farName = "c1";
-        view.filling = stepRun.filledAt;
-    } else if (twoMediaRun.filledAt > 0) {
-        view.table = &twoMediaRun.twoMediaTable;
-        view.lastLevel = kLastTwoMediaLevel;
-        view.lastPoint = twoMediaRun.twoMediaLastPoint;
-        view.timeStep = timeStep;
-        view.driveSpeed = twoMediaRun.c1;
-        view.farSpeed = twoMediaRun.c2;
-        view.driveName = "c1";
-        view.farName = "c2";
-        view.filling = twoMediaRun.filledAt;
+        return {.table = &stepRun.stepDisplacement,
+                .lastLevel = kLastStepLevel,
+                .lastPoint = used.lastPoint,
+                .junction = kTwoMediaJunction,
+                .timeStep = used.timeStep,
+                .driveSpeed = used.c2,
+                .farSpeed = used.c1,
+                .driveName = "c2",
+                .farName = "c1",
+                .filling = stepRun.filledAt};
     }
-    view.junction = kTwoMediaJunction;
-    return view;
+    if (twoMediaRun.filledAt == 0) {
+        return {.junction = kTwoMediaJunction};
+    }
+    return {.table = &twoMediaRun.twoMediaTable,
+            .lastLevel = kLastTwoMediaLevel,
+            .lastPoint = twoMediaRun.twoMediaLastPoint,
+            .junction = kTwoMediaJunction,
+            .timeStep = timeStep,
+            .driveSpeed = twoMediaRun.c1,
+            .farSpeed = twoMediaRun.c2,
+            .driveName = "c1",
+            .farName = "c2",
+            .filling = twoMediaRun.filledAt};
 }
 
 // The continuous run is always prepared with the reset pulse: width 20,

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "bench/quiet_messages.h"
+#include "bench/qt_setup.h"
 #include "bench/report.h"
 #include "instruments/point_probe.h"
 #include "instruments/space_time.h"
@@ -118,11 +118,7 @@ PALMOS_INSTRUMENT_BENCHMARK(ProbeCursor);
 PALMOS_INSTRUMENT_BENCHMARK(MeasuredRatiosComputed);
 
 int main(int argc, char* argv[]) {
-    benchmark::Initialize(&argc, argv);
-    qInstallMessageHandler(bench::quietMessages);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::prepareWindowBenchmark(&argc, argv);
     QApplication application(argc, argv);
     bench::Collector collector;
     if (!bench::runAll(collector)) {

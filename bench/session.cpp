@@ -19,7 +19,7 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
-#include "bench/quiet_messages.h"
+#include "bench/qt_setup.h"
 #include "elliptic/window.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"

@@ -14,7 +14,7 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
-#include "bench/quiet_messages.h"
+#include "bench/qt_setup.h"
 #include "bench/report.h"
 #include "elliptic/window.h"
 #include "single_string/simple_solution.h"
@@ -182,11 +182,7 @@ PALMOS_TICK_BENCHMARK(EllipticSolutionDrawn);
 PALMOS_TICK_BENCHMARK(ZoomChange);
 
 int main(int argc, char* argv[]) {
-    benchmark::Initialize(&argc, argv);
-    qInstallMessageHandler(bench::quietMessages);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::prepareWindowBenchmark(&argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));
     QApplication::setQuitOnLastWindowClosed(false);
