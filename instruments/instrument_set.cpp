@@ -135,7 +135,14 @@ void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
     refont(instrument);
     ui::onZoomChanged(instrument, [this, instrument] { refont(instrument); });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), instrument);
-    connect(close, &QShortcut::activated, instrument, &QWidget::close);
+    // The keyboard goes back to the window the instrument belongs to, with or
+    // without a window manager to give it back.
+    connect(close, &QShortcut::activated, instrument, [this, instrument] {
+        instrument->close();
+        if (window_->isVisible()) {
+            window_->activateWindow();
+        }
+    });
     installInstrumentMenu(instrument, source_.english,
                           {.savePicture =
                                [this, instrument] {
