@@ -210,6 +210,8 @@ void walkInstruments(QWidget& window, const InstrumentSet& set,
         ASSERT_NE(opened, nullptr) << instrument->english;
         ASSERT_NO_FATAL_FAILURE(expectKeyboardIn(*opened));
         EXPECT_EQ(opened->windowTitle(), caption(*instrument));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(opened)->role(), QAccessible::Window)
+            << "a screen reader would not know it for a window";
         if (instrument == &kPointProbe) {
             ASSERT_NO_FATAL_FAILURE(
                 probeWithKeys(*set.pointProbeWindow(), english ? 20 : 30, english));
