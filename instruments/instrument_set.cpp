@@ -1,6 +1,7 @@
 #include "instruments/instrument_set.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -30,6 +31,16 @@ bool sameRun(const RunView& a, const RunView& b) {
     return a.table == b.table && a.filling == b.filling && a.lastLevel == b.lastLevel;
 }
 
+// A screen reader knows a window by its frame role and reads its title from
+// it; an instrument, a plain widget, would come out as a filler.
+QAccessibleInterface* instrumentAccessible(const QString&, QObject* object) {
+    auto* widget = dynamic_cast<QWidget*>(object);
+    const bool instrument = dynamic_cast<SpaceTimeWindow*>(widget) != nullptr ||
+                            dynamic_cast<PointProbeWindow*>(widget) != nullptr ||
+                            dynamic_cast<MeasuredRatiosWindow*>(widget) != nullptr;
+    return instrument ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
@@ -50,6 +61,8 @@ InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
         connect(button, &QAbstractButton::clicked, this, [this] { update(); });
     }
     sets().push_back(this);
+    static const bool accessible = (QAccessible::installFactory(instrumentAccessible), true);
+    Q_UNUSED(accessible);
 }
 
 InstrumentSet::~InstrumentSet() {
@@ -135,7 +148,14 @@ void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
     refont(instrument);
     ui::onZoomChanged(instrument, [this, instrument] { refont(instrument); });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), instrument);
-    connect(close, &QShortcut::activated, instrument, &QWidget::close);
+    // The keyboard goes back to the window the instrument belongs to, with or
+    // without a window manager to give it back.
+    connect(close, &QShortcut::activated, instrument, [this, instrument] {
+        instrument->close();
+        if (window_->isVisible()) {
+            window_->activateWindow();
+        }
+    });
     installInstrumentMenu(instrument, source_.english,
                           {.savePicture =
                                [this, instrument] {

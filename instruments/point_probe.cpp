@@ -43,11 +43,11 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
     pointLabel_ = new QLabel(this);
     pointBox_ = new QSpinBox(this);
     pointBox_->setRange(0, 0);
-    auto* add = new QPushButton(QStringLiteral("+"), this);
-    add->setAccessibleName(QStringLiteral("add probe"));
+    pointLabel_->setBuddy(pointBox_);
+    add_ = new QPushButton(QStringLiteral("+"), this);
     chooser->addWidget(pointLabel_);
     chooser->addWidget(pointBox_);
-    chooser->addWidget(add);
+    chooser->addWidget(add_);
     chooser->addStretch();
     layout->addLayout(chooser);
 
@@ -72,7 +72,7 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
     stack_->addWidget(view_);
     layout->addLayout(stack_);
 
-    connect(add, &QPushButton::clicked, this, [this] { addProbe(pointBox_->value()); });
+    connect(add_, &QPushButton::clicked, this, [this] { addProbe(pointBox_->value()); });
     connect(pointBox_, &QSpinBox::editingFinished, this, [this] { addProbe(pointBox_->value()); });
     setTexts(title, notPrepared, english);
     resize(720, 480);
@@ -90,6 +90,8 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
     message_->setText(notPrepared);
     english_ = english;
     pointLabel_->setText(english ? QStringLiteral("Point:") : QStringLiteral("Σημείο:"));
+    add_->setAccessibleName(english ? QStringLiteral("add probe")
+                                    : QStringLiteral("προσθήκη ανιχνευτή"));
     levelAxis_->setTitleText(english ? QStringLiteral("level") : QStringLiteral("επίπεδο"));
     displacementAxis_->setTitleText(english ? QStringLiteral("displacement")
                                             : QStringLiteral("απομάκρυνση"));

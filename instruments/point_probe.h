@@ -15,6 +15,7 @@ class QChart;
 class QChartView;
 class QLabel;
 class QLineSeries;
+class QPushButton;
 class QSpinBox;
 class QStackedLayout;
 class QValueAxis;
@@ -72,6 +73,7 @@ class PointProbeWindow : public QWidget {
     QLineSeries* cursor_ = nullptr;
     QSpinBox* pointBox_ = nullptr;
     QLabel* pointLabel_ = nullptr;
+    QPushButton* add_ = nullptr;
 };
 
 }  // namespace palmos

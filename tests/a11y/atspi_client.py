@@ -4,6 +4,11 @@ reader does: every window opened and every button pressed through the
 accessibility actions, every visible control checked for a role and a name in
 the language in use, every bar for its value and its label.
 
+The instruments' menu is opened as a screen-reader user opens it, with
+Shift+F10 synthesised through the bus; popup menus are not children of the
+program's node, so the menu is found, as Orca finds it, by the event that
+says it is showing.
+
 Started by run_atspi_client.sh, which provides the display and the buses.
 Exits 0 when every check holds; otherwise prints what failed and exits 1.
 """
@@ -12,7 +17,7 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 TIMEOUT = 20.0
 POLL = 0.05
@@ -44,6 +49,18 @@ CAPTIONS = {
         "continue": "ΣΥΝΕΧΙΣΕ", "free end": "ΕΛΕΥΘΕΡΟ ΑΚΡΟ", "fixed end": "ΣΤΑΘΕΡΟ ΑΚΡΟ",
     },
 }
+# The instruments' menu on the two-media window, in its order, and the
+# instruments opened from it here.
+INSTRUMENT_ITEMS = {
+    "en": ["Space-time diagram", "Point probe", "Measured ratios", "Save picture...",
+           "Copy data"],
+    "el": ["Διάγραμμα χώρου-χρόνου", "Ανιχνευτής σημείου", "Μετρημένοι λόγοι",
+           "Αποθήκευση εικόνας...", "Αντιγραφή δεδομένων"],
+}
+INSTRUMENTS_OPENED = (0, 2)
+F10 = 0xffc7
+ESCAPE = 0xff1b
+SHIFT_MASK = 1
 # The two-media window's bars: (Min, Max) of the speeds, height, interval, width.
 TWO_MEDIA_RANGES = sorted([(1, 200), (1, 200), (10, 100), (1, 10), (15, 45)])
 
@@ -53,9 +70,13 @@ class Failure(Exception):
 
 
 def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls probe() until it returns something true; fails after timeout."""
+    """Polls probe() until it returns something true; fails after timeout.
+    The events that arrived meanwhile are handled between polls."""
     deadline = time.monotonic() + timeout
+    context = GLib.MainContext.default()
     while True:
+        while context.iteration(False):
+            pass
         try:
             result = probe()
         except (LookupError, RuntimeError):
@@ -260,6 +281,88 @@ def work_the_runs(app):
     find(app, "two media", pyatspi.ROLE_SCROLL_BAR, "c1 = 0.50")
 
 
+class MenuWatch:
+    """Keeps the popup menu that said last that it is showing."""
+
+    def __init__(self):
+        self.menu = None
+        self.listener = Atspi.EventListener.new(self.on_showing)
+        self.listener.register("object:state-changed:showing")
+
+    def on_showing(self, event):
+        try:
+            if event.detail1 and event.source.getRole() in (pyatspi.ROLE_POPUP_MENU,
+                                                            pyatspi.ROLE_MENU):
+                self.menu = event.source
+        except (LookupError, RuntimeError, GLib.GError):
+            pass
+
+    def close(self):
+        self.listener.deregister("object:state-changed:showing")
+
+
+def key(keysym, modifiers=0):
+    """A key pressed and released on the keyboard, with `modifiers` held."""
+    synth = Atspi.KeySynthType
+    if modifiers:
+        Atspi.generate_keyboard_event(modifiers, None, synth.LOCKMODIFIERS)
+    try:
+        if not Atspi.generate_keyboard_event(keysym, None, synth.PRESSRELEASE | synth.SYM):
+            raise Failure(f"the key {keysym:#x} could not be synthesised")
+    finally:
+        if modifiers:
+            Atspi.generate_keyboard_event(modifiers, None, synth.UNLOCKMODIFIERS)
+
+
+def menu_items(menu):
+    return [(item.getRole(), item.name) for item in children(menu)
+            if item.getRole() != pyatspi.ROLE_SEPARATOR]
+
+
+def open_instrument_menu(app, watch, lang):
+    """Shift+F10 on the two-media window, which has the keyboard; the menu
+    shows its items named in the language in use."""
+    watch.menu = None
+    key(F10, SHIFT_MASK)
+    menu = wait_for("the instruments' menu after Shift+F10",
+                    lambda: watch.menu if showing(watch.menu) else None)
+    expected = [(pyatspi.ROLE_MENU_ITEM, caption) for caption in INSTRUMENT_ITEMS[lang]]
+    try:
+        wait_for("the menu's items", lambda: menu_items(menu) == expected, 2.0)
+    except Failure:
+        raise Failure(f"the instruments' menu shows {[name for _, name in menu_items(menu)]}, "
+                      f"not {INSTRUMENT_ITEMS[lang]}") from None
+    return menu
+
+
+def work_the_instruments(app, watch, lang):
+    """Each instrument chosen through its menu item's action opens a frame
+    titled with the item's caption, its controls named; Escape closes it."""
+    # The keyboard goes where the last window shown is: TWO MEDIA brings that
+    # window forward, as a window switcher would.
+    activate(button(app, "introduction", lang, "two media"))
+    wait_for("the two-media window to take the keyboard",
+             lambda: state(window(app, "two media"), pyatspi.STATE_ACTIVE))
+    for index in INSTRUMENTS_OPENED:
+        title = INSTRUMENT_ITEMS[lang][index]
+        menu = open_instrument_menu(app, watch, lang)
+        item = next(i for i in children(menu) if i.name == title)
+        activate(item)
+        wait_for("the menu to close", lambda: not showing(menu))
+        frame = wait_for(f"the instrument {title!r}", lambda: windows(app).get(title))
+        if frame.getRole() != pyatspi.ROLE_FRAME:
+            raise Failure(f"{title!r} is a {frame.getRoleName()}, not a frame")
+        unnamed = [c.getRoleName() for c in controls(frame)
+                   if not c.name and c.getRole() != pyatspi.ROLE_LABEL]
+        if unnamed:
+            raise Failure(f"{title!r}: controls without a name: {unnamed}")
+        wait_for(f"{title!r} to take the keyboard", lambda: state(frame, pyatspi.STATE_ACTIVE))
+        key(ESCAPE)
+        wait_for(f"{title!r} to close", lambda: title not in windows(app))
+        wait_for("the keyboard back on the two-media window",
+                 lambda: state(window(app, "two media"), pyatspi.STATE_ACTIVE))
+
+
 def switch_language(app, to, before):
     activate(option(app, "introduction", before, "greek" if to == "el" else "english"))
     wait_for("the captions to change", lambda: state(
@@ -279,8 +382,12 @@ def main():
         open_every_window(app)
         check_tree(app, "en")
         work_the_runs(app)
+        watch = MenuWatch()
+        work_the_instruments(app, watch, "en")
         switch_language(app, "el", "en")
         check_tree(app, "el")
+        work_the_instruments(app, watch, "el")
+        watch.close()
         switch_language(app, "en", "el")
         check_tree(app, "en")
         activate(button(app, "introduction", "en", "end"))

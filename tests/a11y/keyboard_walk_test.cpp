@@ -1,17 +1,25 @@
 // Every window with the keyboard alone, as a student without a mouse uses the
 // program: Tab from control to control, Space and Enter on buttons, arrows
-// and Page keys on the bars, Enter on the message box. A window's options are
-// one tab stop, at the option that had the focus last; Space selects it, and
-// from the selected one the arrows select the next. Keys go to whatever has
-// the focus, as a keyboard's do.
+// and Page keys on the bars, Enter on the message box, Shift+F10 or the Menu
+// key for the instruments. A window's options are one tab stop, at the option
+// that had the focus last; Space selects it, and from the selected one the
+// arrows select the next. Keys go where a keyboard's go: to the open popup
+// menu, else to the control with the focus, else to the active window.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 #include <vector>
 
+#include "app/instruments.h"
 #include "app/introduction.h"
 #include "app/language.h"
 #include "elliptic/window.h"
@@ -23,10 +31,20 @@
 namespace palmos {
 namespace {
 
+QWidget* keyboardTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        return popup;
+    }
+    if (QWidget* focus = QApplication::focusWidget()) {
+        return focus;
+    }
+    return QApplication::activeWindow();
+}
+
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr) << "no control has the keyboard focus";
-    QTest::keyClick(focus, key, modifiers);
+    QWidget* target = keyboardTarget();
+    ASSERT_NE(target, nullptr) << "no window has the keyboard";
+    QTest::keyClick(target, key, modifiers);
 }
 
 // Tab until `control` has the focus, as someone would who looks for it.
@@ -71,12 +89,143 @@ void expectActive(QWidget& window) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << window.windowTitle().toStdString();
 }
 
+// An instrument counts as active while the window it belongs to is: what
+// matters to the keyboard is which window takes the keys.
+void expectKeyboardIn(QWidget& window) {
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+}
+
 std::vector<float> circleTops(const ui::ShapeArray& circles) {
     std::vector<float> tops;
     for (int i = 0; i < circles.count(); ++i) {
         tops.push_back(circles(i).Top());
     }
     return tops;
+}
+
+QStringList menuItems(const QMenu& menu) {
+    QStringList items;
+    for (const QAction* item : menu.actions()) {
+        if (!item->isSeparator()) {
+            items << item->text();
+        }
+    }
+    return items;
+}
+
+// The Menu key. A desktop's platform (xcb, Windows) turns it into a
+// context-menu event for the control with the focus; the offscreen platform
+// of the tests does not, so the event is sent here as a desktop sends it.
+void pressMenuKey() {
+    press(Qt::Key_Menu);
+    QWidget* focus = QApplication::focusWidget();
+    if (QApplication::activePopupWidget() == nullptr && focus != nullptr) {
+        const QPoint middle = focus->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, middle, focus->mapToGlobal(middle));
+        QApplication::sendEvent(focus, &event);
+    }
+}
+
+// With a menu open, Down to `caption` and Enter.
+void chooseItem(const QString& caption) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "no menu is open to choose " << caption.toStdString();
+    const qsizetype index = menuItems(*menu).indexOf(caption);
+    ASSERT_GE(index, 0) << caption.toStdString();
+    for (qsizetype k = 0; k <= index; ++k) {
+        press(Qt::Key_Down);
+    }
+    ASSERT_NE(menu->activeAction(), nullptr);
+    ASSERT_EQ(menu->activeAction()->text(), caption);
+    press(Qt::Key_Return);
+    EXPECT_FALSE(menu->isVisible());
+}
+
+struct Instrument {
+    const char* english;
+    const char* greek;
+    QWidget* (*window)(const InstrumentSet&);
+};
+
+const Instrument kSpaceTime{
+    "Space-time diagram", "Διάγραμμα χώρου-χρόνου",
+    [](const InstrumentSet& set) -> QWidget* { return set.spaceTimeWindow(); }};
+const Instrument kPointProbe{
+    "Point probe", "Ανιχνευτής σημείου",
+    [](const InstrumentSet& set) -> QWidget* { return set.pointProbeWindow(); }};
+const Instrument kMeasuredRatios{
+    "Measured ratios", "Μετρημένοι λόγοι",
+    [](const InstrumentSet& set) -> QWidget* { return set.measuredRatiosWindow(); }};
+
+// In the probe window, a point number typed and Enter add a probe there;
+// Tab goes on to "+".
+void probeWithKeys(PointProbeWindow& probe, int point, bool english) {
+    auto* box = probe.findChild<QSpinBox*>();
+    ASSERT_NE(box, nullptr);
+    ASSERT_NO_FATAL_FAILURE(tabTo(*box));
+    press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(keyboardTarget(), QString::number(point));
+    press(Qt::Key_Return);
+    ASSERT_FALSE(probe.probes().empty());
+    EXPECT_EQ(probe.probes().back(), point);
+    // What a screen reader says on each stop.
+    const auto name = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(box), english ? QStringLiteral("Point:") : QStringLiteral("Σημείο:"));
+    press(Qt::Key_Tab);
+    QWidget* add = QApplication::focusWidget();
+    ASSERT_NE(add, nullptr);
+    EXPECT_EQ(name(add),
+              english ? QStringLiteral("add probe") : QStringLiteral("προσθήκη ανιχνευτή"));
+}
+
+// On `window`, with keys alone: the instruments' menu (the first time with
+// the Menu key, then Shift+F10) in the language in use, each instrument
+// chosen and closed with Escape, and Copy data.
+void walkInstruments(QWidget& window, const InstrumentSet& set,
+                     const std::vector<const Instrument*>& instruments, bool english) {
+    const auto caption = [english](const Instrument& instrument) {
+        return QString::fromUtf8(english ? instrument.english : instrument.greek);
+    };
+    QStringList items;
+    for (const Instrument* instrument : instruments) {
+        items << caption(*instrument);
+    }
+    items << (english ? QStringLiteral("Save picture...") : QStringLiteral("Αποθήκευση εικόνας..."))
+          << (english ? QStringLiteral("Copy data") : QStringLiteral("Αντιγραφή δεδομένων"));
+    bool first = true;
+    for (const Instrument* instrument : instruments) {
+        ASSERT_NO_FATAL_FAILURE(expectKeyboardIn(window));
+        if (std::exchange(first, false)) {
+            ASSERT_NO_FATAL_FAILURE(pressMenuKey());
+        } else {
+            ASSERT_NO_FATAL_FAILURE(press(Qt::Key_F10, Qt::ShiftModifier));
+        }
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << "no menu on " << window.windowTitle().toStdString();
+        EXPECT_EQ(menuItems(*menu), items);
+        ASSERT_NO_FATAL_FAILURE(chooseItem(caption(*instrument)));
+        QWidget* opened = instrument->window(set);
+        ASSERT_NE(opened, nullptr) << instrument->english;
+        ASSERT_NO_FATAL_FAILURE(expectKeyboardIn(*opened));
+        EXPECT_EQ(opened->windowTitle(), caption(*instrument));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(opened)->role(), QAccessible::Window)
+            << "a screen reader would not know it for a window";
+        if (instrument == &kPointProbe) {
+            ASSERT_NO_FATAL_FAILURE(
+                probeWithKeys(*set.pointProbeWindow(), english ? 20 : 30, english));
+        }
+        press(Qt::Key_Escape);
+        EXPECT_FALSE(opened->isVisible()) << instrument->english;
+    }
+    ASSERT_NO_FATAL_FAILURE(expectKeyboardIn(window));
+    QGuiApplication::clipboard()->clear();
+    press(Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_NO_FATAL_FAILURE(chooseItem(items.back()));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        english ? QStringLiteral("level\ttime\tpoint 0\t")
+                : QStringLiteral("επίπεδο\tχρόνος\tσημείο 0\t")));
 }
 
 class KeyboardWalk : public ::testing::Test {
@@ -121,6 +270,8 @@ TEST_F(KeyboardWalk, SimpleSolutionAndEllipticWindows) {
     pressOn(window.Command1, Qt::Key_Return);
     EXPECT_TRUE(window.Timer1.isTicking());
     QTRY_VERIFY(window.Text1.Text().contains(QStringLiteral("sta=")));
+    ASSERT_NO_FATAL_FAILURE(
+        walkInstruments(window, simpleSolutionInstruments(), {&kSpaceTime, &kPointProbe}, true));
 
     // The elliptic window's only button; its message box is answered with
     // Enter, as soon as it takes the focus.
@@ -239,15 +390,19 @@ TEST_F(KeyboardWalk, TwoMediaWindow) {
     pressOn(window.Command5, Qt::Key_Return);
     EXPECT_TRUE(window.Timer2.isTicking());
 
-    // Instruments: Shift+F10 on this window will open the instruments' menu,
-    // and Escape will close an instrument. Walk them here once they exist.
+    const std::vector<const Instrument*> instruments{&kSpaceTime, &kPointProbe, &kMeasuredRatios};
+    ASSERT_NO_FATAL_FAILURE(walkInstruments(window, twoMediaInstruments(), instruments, true));
 
+    // Away to the introduction, GREEK there, and back: the instruments in
+    // Greek.
     pressOn(window.Command4, Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
     ASSERT_NO_FATAL_FAILURE(expectActive(eisagogi1()));
     EXPECT_TRUE(window.Timer2.isTicking()) << "runs go on while the window is hidden";
+    selectWithArrow(eisagogi1().Option1, Qt::Key_Right, eisagogi1().Option2);
     pressOn(eisagogi1().MESADYO, Qt::Key_Return);
     ASSERT_NO_FATAL_FAILURE(expectActive(window));
+    ASSERT_NO_FATAL_FAILURE(walkInstruments(window, twoMediaInstruments(), instruments, false));
     pressOn(window.Command6, Qt::Key_Return);
     EXPECT_TRUE(ui::programEnded());
 }
