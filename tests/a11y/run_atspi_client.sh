@@ -92,7 +92,15 @@ wait_for_file() {
 # The virtual display picks a free display number and writes it to fd 3.
 start "$work/xvfb.log" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display"
 wait_for_file 20 "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+display=$(head -n1 "$work/display")
+export DISPLAY=":$display"
+# Xvfb names its display before a client can always connect to it: wait for
+# its socket too.
+for _ in $(seq 200); do
+    [ -S "/tmp/.X11-unix/X$display" ] && break
+    sleep 0.1
+done
+[ -S "/tmp/.X11-unix/X$display" ] || fail "Xvfb made no socket for display $DISPLAY"
 
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -106,6 +114,13 @@ start "$work/launcher.log" "$launcher" --launch-immediately
 export NO_AT_BRIDGE=0 QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_QPA_PLATFORM=xcb
 unset QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR
-start "$work/palmos.log" "$palmos"
+# A program that could not reach the display ends at once; it is started
+# again, up to three times, before the client gives up on it.
+for attempt in 1 2 3; do
+    start "$work/palmos.log" "$palmos"
+    sleep 1
+    kill -0 "${started[-1]}" 2>/dev/null && break
+    echo "atspi: the program ended at start (attempt $attempt): $(head -n1 "$work/palmos.log")" >&2
+done
 
 timeout 300 "$python" "$client"
