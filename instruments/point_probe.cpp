@@ -2,18 +2,92 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
+#include <functional>
 
 namespace palmos {
+
+namespace {}  // namespace
+
+// The chart as a picture, with the cursor drawn over it: a tick moves the
+// cursor by repainting two thin strips of the picture, where drawing the chart
+// would stroke every probe's curve, 1502 points each, again.
+class ProbeCanvas : public QWidget {
+  public:
+    explicit ProbeCanvas(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void setPicture(const QPixmap& picture, const QRect& plot) {
+        picture_ = picture;
+        plot_ = plot;
+        update();
+    }
+
+    // The cursor's column, or -1 for none.
+    void setCursorX(int x) {
+        if (x == x_) {
+            return;
+        }
+        update(strip(x_));
+        x_ = x;
+        update(strip(x_));
+    }
+    int cursorX() const { return x_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        const QRect area = event->rect();
+        const qreal ratio = picture_.devicePixelRatio();
+        painter.fillRect(area, palette().window());
+        painter.drawPixmap(QRectF(area), picture_,
+                           QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+        if (x_ >= 0) {
+            painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            painter.drawLine(x_, plot_.top(), x_, plot_.bottom());
+        }
+    }
+
+  private:
+    QRect strip(int x) const {
+        return x < 0 ? QRect() : QRect(x - 1, plot_.top(), 3, plot_.height() + 1);
+    }
+
+    QPixmap picture_;
+    QRect plot_;
+    int x_ = -1;
+};
+
+// A chart view that tells its window when its size changed.
+class ProbeChartView : public QChartView {
+  public:
+    ProbeChartView(QChart* chart, QWidget* parent, std::function<void()> resized)
+        : QChartView(chart, parent), resized_(std::move(resized)) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QChartView::resizeEvent(event);
+        resized_();
+    }
+
+  private:
+    std::function<void()> resized_;
+};
 
 namespace {
 
@@ -59,17 +133,20 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
     displacementAxis_ = new QValueAxis(chart_);
     chart_->addAxis(levelAxis_, Qt::AlignBottom);
     chart_->addAxis(displacementAxis_, Qt::AlignLeft);
-    cursor_ = new QLineSeries(chart_);
-    cursor_->setPen(QPen(Qt::black, 1, Qt::DashLine));
-    chart_->addSeries(cursor_);
-    cursor_->attachAxis(levelAxis_);
-    cursor_->attachAxis(displacementAxis_);
-    chart_->legend()->markers(cursor_).first()->setVisible(false);
     chart_->legend()->setAlignment(Qt::AlignBottom);
-    view_ = new QChartView(chart_, this);
+    // The chart page: the chart itself, covered by its picture with the
+    // cursor over it.
+    chartPage_ = new QWidget(this);
+    auto* layers = new QStackedLayout(chartPage_);
+    layers->setStackingMode(QStackedLayout::StackAll);
+    view_ = new ProbeChartView(chart_, chartPage_, [this] { schedulePicture(); });
     view_->setRenderHint(QPainter::Antialiasing);
+    canvas_ = new ProbeCanvas(chartPage_);
+    layers->addWidget(view_);
+    layers->addWidget(canvas_);
+    layers->setCurrentWidget(canvas_);
     stack_->addWidget(message_);
-    stack_->addWidget(view_);
+    stack_->addWidget(chartPage_);
     layout->addLayout(stack_);
 
     connect(add_, &QPushButton::clicked, this, [this] { addProbe(pointBox_->value()); });
@@ -99,6 +176,7 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
         lines_[i]->setName(
             (english ? QStringLiteral("point %1") : QStringLiteral("σημείο %1")).arg(probes_[i]));
     }
+    schedulePicture();
 }
 
 void PointProbeWindow::setRun(const RunView& run) {
@@ -141,7 +219,7 @@ void PointProbeWindow::rebuild() {
         delete line;
     }
     lines_.clear();
-    stack_->setCurrentWidget(run_.prepared() ? static_cast<QWidget*>(view_) : message_);
+    stack_->setCurrentWidget(run_.prepared() ? chartPage_ : message_);
     if (!run_.prepared()) {
         return;
     }
@@ -183,7 +261,6 @@ void PointProbeWindow::rebuild() {
     displacementAxis_->setRange(lowest_, highest_);
     displacementAxis_->setLabelFormat(QStringLiteral("%.3f"));
     setTexts(windowTitle(), message_->text(), english_);
-    moveCursor();
 }
 
 void PointProbeWindow::changeEvent(QEvent* event) {
@@ -195,12 +272,53 @@ void PointProbeWindow::changeEvent(QEvent* event) {
             axis->setTitleFont(title);
         }
         chart_->legend()->setFont(font());
+        schedulePicture();
     }
     QWidget::changeEvent(event);
 }
 
+// Drawing the picture sends the chart events of its own (a resize among
+// them), so it is drawn once the present event is done, once for any number
+// of changes.
+void PointProbeWindow::schedulePicture() {
+    if (pictureDue_) {
+        return;
+    }
+    pictureDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        pictureDue_ = false;
+        refreshPicture();
+    });
+}
+
+// The chart is laid out at once (it would be at its next paint), drawn into
+// the picture, and the cursor placed over its plot.
+void PointProbeWindow::refreshPicture() {
+    if (canvas_ == nullptr || !run_.prepared()) {
+        return;
+    }
+    if (chart_->layout() != nullptr) {
+        chart_->layout()->activate();
+    }
+    const QRectF plot = chart_->mapToScene(chart_->plotArea()).boundingRect();
+    plot_ = view_->mapFromScene(plot).boundingRect();
+    canvas_->setPicture(view_->grab(), plot_);
+    canvas_->setCursorX(-1);
+    moveCursor();
+}
+
+int PointProbeWindow::cursorColumn() const {
+    return canvas_->cursorX();
+}
+
 void PointProbeWindow::moveCursor() {
-    cursor_->replace(QList<QPointF>{QPointF(level_, lowest_), QPointF(level_, highest_)});
+    const double span = levelAxis_->max() - levelAxis_->min();
+    if (!run_.prepared() || plot_.isEmpty() || span <= 0) {
+        canvas_->setCursorX(-1);
+        return;
+    }
+    const double share = (level_ - levelAxis_->min()) / span;
+    canvas_->setCursorX(plot_.left() + static_cast<int>(std::lround(share * plot_.width())));
 }
 
 }  // namespace palmos

@@ -22,6 +22,9 @@ class QValueAxis;
 
 namespace palmos {
 
+class ProbeCanvas;
+class ProbeChartView;
+
 // Point `point`'s displacement at every level of the run: (level, u).
 QList<QPointF> probeSeries(const RunView& run, int point);
 
@@ -47,6 +50,8 @@ class PointProbeWindow : public QWidget {
     // The series of the i-th probe, as the chart shows it.
     QLineSeries* probeLine(int i) const;
     int currentLevel() const { return level_; }
+    // Where the cursor stands across the chart (pixels), or -1 for none.
+    int cursorColumn() const;
 
   protected:
     // The chart's type follows the window's font (the program's zoom).
@@ -55,6 +60,8 @@ class PointProbeWindow : public QWidget {
   private:
     void rebuild();
     void moveCursor();
+    void schedulePicture();
+    void refreshPicture();
 
     RunView run_;
     std::vector<int> probes_;
@@ -67,10 +74,13 @@ class PointProbeWindow : public QWidget {
     QStackedLayout* stack_ = nullptr;
     QLabel* message_ = nullptr;
     QChart* chart_ = nullptr;
-    QChartView* view_ = nullptr;
+    QWidget* chartPage_ = nullptr;
+    ProbeChartView* view_ = nullptr;
+    ProbeCanvas* canvas_ = nullptr;
+    QRect plot_;
+    bool pictureDue_ = false;
     QValueAxis* levelAxis_ = nullptr;
     QValueAxis* displacementAxis_ = nullptr;
-    QLineSeries* cursor_ = nullptr;
     QSpinBox* pointBox_ = nullptr;
     QLabel* pointLabel_ = nullptr;
     QPushButton* add_ = nullptr;

@@ -131,8 +131,12 @@ TEST_F(Instruments, FollowTheLevelShownAndTheNewRun) {
     EXPECT_EQ(instruments.spaceTimeWindow()->currentLevel(), shown);
     EXPECT_EQ(instruments.pointProbeWindow()->currentLevel(), shown);
     click(dyomessa().Command3);
+    QCoreApplication::processEvents();  // the probe's picture is drawn
+    const int column = instruments.pointProbeWindow()->cursorColumn();
+    EXPECT_GE(column, 0);
     click(dyomessa().Command7);
     EXPECT_EQ(instruments.spaceTimeWindow()->currentLevel(), shown + 3);
+    EXPECT_GT(instruments.pointProbeWindow()->cursorColumn(), column);
 
     // The probe reads the new run's table at the point it probes.
     const QLineSeries* probe = instruments.pointProbeWindow()->probeLine(0);
