@@ -263,6 +263,11 @@ void PointProbeWindow::rebuild() {
     setTexts(windowTitle(), message_->text(), english_);
 }
 
+void PointProbeWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    schedulePicture();
+}
+
 void PointProbeWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange && chart_ != nullptr) {
         QFont title = font();
@@ -294,7 +299,8 @@ void PointProbeWindow::schedulePicture() {
 // The chart is laid out at once (it would be at its next paint), drawn into
 // the picture, and the cursor placed over its plot.
 void PointProbeWindow::refreshPicture() {
-    if (canvas_ == nullptr || !run_.prepared()) {
+    // A closed window draws its picture when it is shown again.
+    if (canvas_ == nullptr || !run_.prepared() || !isVisible()) {
         return;
     }
     if (chart_->layout() != nullptr) {

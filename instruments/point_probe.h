@@ -56,6 +56,7 @@ class PointProbeWindow : public QWidget {
   protected:
     // The chart's type follows the window's font (the program's zoom).
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void rebuild();
