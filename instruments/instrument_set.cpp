@@ -1,7 +1,6 @@
 #include "instruments/instrument_set.h"
 
 #include <QAbstractButton>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -13,6 +12,7 @@
 #include "instruments/point_probe.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
+#include "ui/form.h"
 #include "ui/timer.h"
 #include "ui/zoom.h"
 
@@ -31,16 +31,6 @@ bool sameRun(const RunView& a, const RunView& b) {
     return a.table == b.table && a.filling == b.filling && a.lastLevel == b.lastLevel;
 }
 
-// A screen reader knows a window by its frame role and reads its title from
-// it; an instrument, a plain widget, would come out as a filler.
-QAccessibleInterface* instrumentAccessible(const QString&, QObject* object) {
-    auto* widget = dynamic_cast<QWidget*>(object);
-    const bool instrument = dynamic_cast<SpaceTimeWindow*>(widget) != nullptr ||
-                            dynamic_cast<PointProbeWindow*>(widget) != nullptr ||
-                            dynamic_cast<MeasuredRatiosWindow*>(widget) != nullptr;
-    return instrument ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
-}
-
 }  // namespace
 
 InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
@@ -53,24 +43,23 @@ InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
         actions.measuredRatios = [this] { openMeasuredRatios(); };
     }
     menu_ = installInstrumentMenu(window, source_.english, std::move(actions));
-    // Each paint of the window and each click of its buttons (a START, a
-    // single STEP) is a moment to look again: a cheap comparison when nothing
-    // changed. Connected after the buttons' own handlers, it runs after them.
-    window->installEventFilter(this);
-    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        connect(button, &QAbstractButton::clicked, this, [this] { update(); });
+    // Runs are prepared and stepped by buttons, this window's or another's
+    // (TWO MEDIA on the introduction prepares the two-media run): after each
+    // click of any window's button the set looks again, a cheap comparison
+    // when nothing changed. Connected after the buttons' own handlers, it runs
+    // after them. Ticks are followed through follow().
+    for (const ui::Form* form : ui::Form::windows()) {
+        for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+            connect(button, &QAbstractButton::clicked, this, [this] { update(); });
+        }
     }
+    // A click on a circle after choosing the probe picks its point.
+    window->installEventFilter(this);
     sets().push_back(this);
-    static const bool accessible = (QAccessible::installFactory(instrumentAccessible), true);
-    Q_UNUSED(accessible);
 }
 
 InstrumentSet::~InstrumentSet() {
     std::erase(sets(), this);
-}
-
-const std::vector<InstrumentSet*>& InstrumentSet::all() {
-    return sets();
 }
 
 void InstrumentSet::retitleAll() {
@@ -218,9 +207,7 @@ bool InstrumentSet::eventFilter(QObject* watched, QEvent* event) {
     if (watched != window_) {
         return false;
     }
-    if (event->type() == QEvent::Paint) {
-        update();
-    } else if (picking_ && event->type() == QEvent::MouseButtonPress) {
+    if (picking_ && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         picking_ = false;
         window_->unsetCursor();

@@ -69,8 +69,6 @@ class InstrumentSet : public QObject {
     // Whether the next click on a circle adds a probe there.
     bool pickingCircle() const { return picking_; }
 
-    // Every set of the program, for the language switch and the tests.
-    static const std::vector<InstrumentSet*>& all();
     // Retitles every open instrument: the language switch calls it.
     static void retitleAll();
 

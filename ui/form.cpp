@@ -52,10 +52,15 @@ QImage transparentImage(QSize size) {
 }
 
 // A screen reader knows a window by its frame role, and reads its title bar
-// from it; a plain widget would come out as a filler.
+// from it; a plain widget would come out as a filler. Every plain window of
+// the program is one: the forms, and the instruments' windows. (Qt's own
+// window classes, a menu or a message box, have accessible interfaces of
+// their own and keep them.)
 QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
-    auto* window = dynamic_cast<Form*>(object);
-    return window != nullptr ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+    auto* window = qobject_cast<QWidget*>(object);
+    const bool plainWindow = window != nullptr && window->isWindow() &&
+                             window->metaObject() == &QWidget::staticMetaObject;
+    return plainWindow ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
 }
 
 int twipsToPixels(double twips) {

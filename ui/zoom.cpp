@@ -56,11 +56,9 @@ class ZoomKeys : public QObject {
                 dispatch(zoomIn);
                 return true;
             case Qt::Key_Minus:
-            case Qt::Key_Underscore:
                 dispatch(zoomOut);
                 return true;
             case Qt::Key_0:
-            case Qt::Key_ParenRight:
                 dispatch(resetZoom);
                 return true;
             default:
