@@ -126,9 +126,8 @@ void InstrumentSet::refont(QWidget* instrument) {
     const char* const kZoomShown = "palmosZoom";
     const double shown = instrument->property(kZoomShown).toDouble();
     const double now = ui::zoom();
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * now);
-    instrument->setFont(font);
+    // The application's font is the desktop's at the zoom in use.
+    instrument->setFont(QApplication::font());
     instrument->resize(instrument->size() * (now / (shown > 0 ? shown : 1.0)));
     instrument->setProperty(kZoomShown, now);
 }

@@ -6,11 +6,14 @@
 #include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "core/runtime_error.h"
 #include "ui/events.h"
 #include "ui/form.h"
+#include "ui/large_type.h"
 #include "ui/zoom.h"
 
 namespace ui {
@@ -50,17 +53,23 @@ QRect insideFocusRing(const QWidget& control) {
     return control.rect().adjusted(inset, inset, -inset, -inset);
 }
 
-void drawFocusRing(QPainter& painter, const QWidget& control) {
+void drawFocusRing(QPainter& painter, const QWidget& control, bool onDarkFace = false) {
     if (!control.hasFocus()) {
         return;
     }
     const int width = focusRingWidth();
-    const QRect ring = control.rect();
-    const QColor colour = QColor::fromRgba(kFocusRingColour);
-    painter.fillRect(ring.x(), ring.y(), ring.width(), width, colour);
-    painter.fillRect(ring.x(), ring.bottom() + 1 - width, ring.width(), width, colour);
-    painter.fillRect(ring.x(), ring.y(), width, ring.height(), colour);
-    painter.fillRect(ring.right() + 1 - width, ring.y(), width, ring.height(), colour);
+    const auto frame = [&painter, width](const QRect& ring, const QColor& colour) {
+        painter.fillRect(ring.x(), ring.y(), ring.width(), width, colour);
+        painter.fillRect(ring.x(), ring.bottom() + 1 - width, ring.width(), width, colour);
+        painter.fillRect(ring.x(), ring.y(), width, ring.height(), colour);
+        painter.fillRect(ring.right() + 1 - width, ring.y(), width, ring.height(), colour);
+    };
+    frame(control.rect(), QColor::fromRgba(kFocusRingColour));
+    if (onDarkFace) {
+        // The dark ring would hardly show against a selected option's blue:
+        // a white ring inside it keeps it clear.
+        frame(control.rect().adjusted(width, width, -width, -width), Qt::white);
+    }
 }
 
 // A push button's face without its caption or the style's focus frame; the
@@ -72,9 +81,26 @@ void drawButtonFace(QStylePainter& painter, QStyleOptionButton option) {
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
 }
 
-void drawCaption(QStylePainter& painter, const QAbstractButton& button, const CaptionPlace& place) {
-    painter.style()->drawItemText(&painter, place.box, place.flags, button.palette(),
-                                  button.isEnabled(), button.text(), QPalette::ButtonText);
+QColor textColour(const QWidget& control, QPalette::ColorRole role) {
+    return control.palette().color(control.isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   role);
+}
+
+void drawCaption(QPainter& painter, const QAbstractButton& button, const CaptionPlace& place,
+                 const QColor& colour) {
+    drawText(painter, place.box, place.flags, button.text(), colour);
+}
+
+void drawCaption(QPainter& painter, const QAbstractButton& button, const CaptionPlace& place) {
+    drawCaption(painter, button, place, textColour(button, QPalette::ButtonText));
+}
+
+// A selected graphical option: the blue face inside a darker edge.
+void drawSelectedFace(QPainter& painter, const QWidget& control) {
+    const QColor face = QColor::fromRgba(kSelectedFaceColour);
+    painter.fillRect(control.rect(), face.darker(150));
+    const int edge = std::max(1, zoomedPixels(1));
+    painter.fillRect(control.rect().adjusted(edge, edge, -edge, -edge), face);
 }
 
 }  // namespace
@@ -223,9 +249,15 @@ void OptionButton::paintEvent(QPaintEvent*) {
     if (isDown()) {
         option.state |= QStyle::State_Sunken;
     }
+    const bool selectedFace = style_ == Style::Graphical && isChecked();
+    if (selectedFace) {
+        drawSelectedFace(painter, *this);
+        drawCaption(painter, *this, captionPlace(), QColor::fromRgba(kSelectedCaptionColour));
+        drawFocusRing(painter, *this, true);
+        return;
+    }
     if (style_ == Style::Graphical) {
-        option.state |=
-            isChecked() ? (QStyle::State_On | QStyle::State_Sunken) : QStyle::State_Raised;
+        option.state |= QStyle::State_Raised;
         drawButtonFace(painter, option);
     } else {
         option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
@@ -252,6 +284,14 @@ Label::Label(Form* form, const Design& design) : QLabel(form) {
 void Label::setCaption(const QString& caption) {
     setText(caption);
     setAccessibleName(caption);
+}
+
+// A plain-text label with neither frame nor margin draws its caption in its
+// contents, as QLabel does.
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    drawText(painter, contentsRect(), flags, text(), textColour(*this, foregroundRole()));
 }
 
 void Label::setForeColor(const QColor& colour) {
@@ -282,6 +322,53 @@ void TextBox::setText(const QString& text) {
     if (text != toPlainText()) {
         setPlainText(text);
     }
+}
+
+// The blocks in view, each drawn from its layout, as QPlainTextEdit draws
+// them, with the selection.
+void TextBox::drawVisibleText(QPainter& painter, const QRect& area) {
+    const QTextCursor cursor = textCursor();
+    QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.bottom();
+         block = block.next()) {
+        const QRectF box = blockBoundingRect(block).translated(offset);
+        if (block.isVisible() && box.bottom() >= area.top()) {
+            QList<QTextLayout::FormatRange> selections;
+            const int start = cursor.selectionStart() - block.position();
+            const int end = cursor.selectionEnd() - block.position();
+            if (cursor.hasSelection() && end > 0 && start < block.length()) {
+                QTextLayout::FormatRange selected;
+                selected.start = std::max(start, 0);
+                selected.length = std::min(end, block.length()) - selected.start;
+                selected.format.setBackground(palette().highlight());
+                selected.format.setForeground(palette().highlightedText());
+                selections.append(selected);
+            }
+            block.layout()->draw(&painter, offset, selections, area);
+        }
+        offset.ry() += box.height();
+    }
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    if (!isLargeType(font(), devicePixelRatioF())) {
+        QPlainTextEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(textColour(*this, QPalette::Text));
+    const QRect all = viewport()->rect();
+    const QTextCursor cursor = textCursor();
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 ")
+                            .arg(painter.pen().color().rgba(), 0, 16)
+                            .arg(verticalScrollBar()->value())
+                            .arg(horizontalScrollBar()->value())
+                            .arg(cursor.selectionStart())
+                            .arg(cursor.selectionEnd())
+                            .arg(palette().highlight().color().rgba(), 0, 16) +
+                        toPlainText();
+    drawTextLayer(painter, all.size(), key,
+                  [this, &all](QPainter& on) { drawVisibleText(on, all); });
 }
 
 ScrollBar::ScrollBar(Form* form, const Design& design, Qt::Orientation orientation,

@@ -39,6 +39,12 @@ QFont makeFont(const Font& font);
 inline constexpr QRgb kFocusRingColour = 0xff003399;
 int focusRingWidth();
 
+// A graphical option that is selected: a blue face, its caption in white,
+// at least 5:1 against an unselected face, so it reads as chosen rather than
+// as greyed out.
+inline constexpr QRgb kSelectedFaceColour = 0xff2d5da8;
+inline constexpr QRgb kSelectedCaptionColour = 0xffffffff;
+
 // A button's or option's caption has the whole face inside the focus ring;
 // one too wide for a line wraps at a blank onto the next, each line centred.
 // (A style's own padding would take away width the design gave it.)
@@ -127,6 +133,10 @@ class Label : public QLabel, public Captioned {
     void setCaption(const QString& caption) override;
     void setForeColor(const QColor& colour);
     void setBackColor(const QColor& colour);
+
+  protected:
+    // Draws the caption as QLabel would, large type from a picture.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A text box for readouts: the program writes it, the student reads it.
@@ -136,6 +146,14 @@ class TextBox : public QPlainTextEdit {
 
     QString Text() const { return toPlainText(); }
     void setText(const QString& text);
+
+  protected:
+    // Large type is drawn from a picture of the visible text; smaller type
+    // as QPlainTextEdit draws it.
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void drawVisibleText(QPainter& painter, const QRect& area);
 };
 
 // A scroll bar with Min, Max, LargeChange and Value. Change is raised whenever

@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -87,7 +89,6 @@ Form::Form(const QString& caption, const Font& font, int clientWidth, int client
     setFont(makeFont(font));
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     allWindows().push_back(this);
-    cacheLargeGlyphs();
     installZoomKeys();
     static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(accessible);
@@ -130,28 +131,55 @@ double Form::Height() const {
 }
 
 void Form::setLeft(double twips) {
-    move(twipsToPixels(twips), frameGeometry().y());
+    placement_.left = twipsToPixels(twips);
+    applyPlacement();
 }
 void Form::setTop(double twips) {
-    move(frameGeometry().x(), twipsToPixels(twips));
+    placement_.top = twipsToPixels(twips);
+    applyPlacement();
 }
-
-// The platform window is created first so that its frame is known: Width and
-// Height are the outer size of the window, title bar and borders included.
-// The program sizes its windows only relative to the screen (all of it, or
-// two thirds), so a window it sized keeps its size when the zoom changes.
 void Form::setWidth(double twips) {
-    sizedByProgram_ = true;
-    winId();
-    const int frame = frameGeometry().width() - width();
-    resize(std::max(1, twipsToPixels(twips) - frame), height());
+    placement_.width = twipsToPixels(twips);
+    applyPlacement();
+}
+void Form::setHeight(double twips) {
+    placement_.height = twipsToPixels(twips);
+    applyPlacement();
 }
 
-void Form::setHeight(double twips) {
-    sizedByProgram_ = true;
+// A window manager frames the program's windows alike: a window not yet on
+// the screen, whose frame the platform cannot tell yet, is placed with the
+// frame the last window on the screen was given.
+QMargins Form::frameMargins() const {
+    static QMargins lastShown;
+    const QWindow* window = windowHandle();
+    const QMargins told = window != nullptr ? window->frameMargins() : QMargins();
+    if (window != nullptr && window->isExposed()) {
+        lastShown = told;
+    }
+    return told.isNull() ? lastShown : told;
+}
+
+// The client is the placed size less the frame, and the frame's corner goes
+// where the program put it.
+void Form::applyPlacement() {
     winId();
-    const int frame = frameGeometry().height() - height();
-    resize(width(), std::max(1, twipsToPixels(twips) - frame));
+    const QMargins frame = frameMargins();
+    QRect client = geometry();
+    if (placement_.width) {
+        client.setWidth(std::max(1, *placement_.width - frame.left() - frame.right()));
+    }
+    if (placement_.height) {
+        client.setHeight(std::max(1, *placement_.height - frame.top() - frame.bottom()));
+    }
+    if (placement_.left) {
+        client.moveLeft(*placement_.left + frame.left());
+    }
+    if (placement_.top) {
+        client.moveTop(*placement_.top + frame.top());
+    }
+    setGeometry(client);
+    placedWith_ = frame;
 }
 
 void Form::Scale(double x1, double y1, double x2, double y2) {
@@ -393,7 +421,7 @@ void Form::relayout(const ShapeCentres& centres) {
     for (const auto& [control, design] : designs_) {
         applyDesign(control, design);
     }
-    if (!sizedByProgram_) {
+    if (!placement_.width && !placement_.height) {
         resize(twipsToPixels(designWidth_), twipsToPixels(designHeight_));
     }
     std::size_t next = 0;
@@ -423,6 +451,13 @@ void Form::updateBox(const QRectF& box) {
 // Only what lies in the region to repaint is drawn: the drawn part of the
 // surface, then the circles that reach into it.
 void Form::paintEvent(QPaintEvent* event) {
+    // A window manager's frame is known once the window is on the screen.
+    const bool placed = placement_.left || placement_.top || placement_.width || placement_.height;
+    const QMargins frame = placed ? frameMargins() : QMargins();
+    if (frame != placedWith_) {
+        placedWith_ = frame;
+        QTimer::singleShot(0, this, [this] { applyPlacement(); });
+    }
     toRepaint_ = QRect();
     QPainter painter(this);
     const QRect area = event->rect() & drawnExtent_;
@@ -444,6 +479,15 @@ void Form::paintEvent(QPaintEvent* event) {
             painter.setBrush(shape.FillStyle() == 0 ? QBrush(shape.FillColor()) : Qt::NoBrush);
             painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
         }
+    }
+}
+
+// What was drawn is in the window's scale: at another size it is drawn again.
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!drawn_.empty()) {
+        redrawSurface();
+        update();
     }
 }
 

@@ -10,10 +10,12 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QPointF>
 #include <QStringList>
 #include <QWidget>
 #include <cstddef>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -101,6 +103,7 @@ class Form : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -140,9 +143,20 @@ class Form : public QWidget {
     Font font_;
     int designWidth_;
     int designHeight_;
-    // Whether the program set the window's size (it does so only relative to
-    // the screen).
-    bool sizedByProgram_ = false;
+    // Where the program placed the window, in logical pixels: each part it
+    // set, of the whole window, title bar and borders included. (It sets
+    // sizes only relative to the screen, so a window it sized keeps its size
+    // when the zoom changes.) A window manager tells the frame's size only
+    // once the window is on the screen, so the placement is made again at
+    // the first paint after the frame changed (placedWith_: the frame's
+    // margins it was made with).
+    struct Placement {
+        std::optional<int> left, top, width, height;
+    };
+    void applyPlacement();
+    QMargins frameMargins() const;
+    Placement placement_;
+    QMargins placedWith_;
     std::vector<std::pair<QWidget*, Design>> designs_;
 
     bool userScale_ = false;

@@ -1,5 +1,7 @@
 #include "ui/zoom.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -67,6 +69,46 @@ class ZoomKeys : public QObject {
     }
 };
 
+// The desktop's fonts as the program found them: the application's, and those
+// the desktop's theme gives to some kinds of widget (menus, message boxes,
+// tooltips) when they differ from it.
+struct DesktopFonts {
+    QFont application;
+    std::vector<std::pair<QByteArray, QFont>> kinds;
+};
+
+const DesktopFonts& desktopFonts() {
+    static const DesktopFonts fonts = [] {
+        DesktopFonts found{QApplication::font(), {}};
+        for (const char* kind :
+             {"QMenu", "QMenuBar", "QMessageBoxLabel", "QTipLabel", "QStatusBar", "QHeaderView",
+              "QDockWidgetTitle", "QAbstractItemView", "QComboMenuItem", "QTabBar", "QLabel"}) {
+            const QFont font = QApplication::font(kind);
+            if (font != found.application) {
+                found.kinds.emplace_back(kind, font);
+            }
+        }
+        return found;
+    }();
+    return fonts;
+}
+
+QFont zoomed(QFont font) {
+    font.setPointSizeF(font.pointSizeF() * zoom());
+    return font;
+}
+
+// Qt's own windows and the instruments take their type from the
+// application's fonts, so these follow the zoom as the program's windows do.
+// (The program's windows set their fonts from their design, which stays.)
+void zoomDesktopFonts() {
+    const DesktopFonts& desktop = desktopFonts();
+    QApplication::setFont(zoomed(desktop.application));
+    for (const auto& [kind, font] : desktop.kinds) {
+        QApplication::setFont(zoomed(font), kind.constData());
+    }
+}
+
 }  // namespace
 
 double fittedZoom(QSizeF logicalScreen) {
@@ -99,6 +141,7 @@ void setZoom(double z) {
         windows.emplace_back(form, form->shapeCentres());
     }
     zoomInUse = z;
+    zoomDesktopFonts();
     for (auto& [form, centres] : windows) {
         form->relayout(centres);
     }
@@ -131,22 +174,12 @@ void onZoomChanged(QObject* owner, std::function<void()> relayout) {
     listeners().push_back({owner, std::move(relayout)});
 }
 
-// Qt caches the rendered glyphs of type up to 64 pixels high and draws
-// larger ones as outlines, afresh every time. Zoomed for a 4K projector, the
-// readouts' type is 76 pixels high: drawn as outlines, a two-media window
-// took four times as long to paint. The glyph cache is read when text is
-// first drawn, so this must run before any window is painted.
-void cacheLargeGlyphs() {
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE")) {
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
-    }
-}
-
 void installZoomKeys() {
     static QPointer<ZoomKeys> keys;
     if (keys.isNull() && QCoreApplication::instance() != nullptr) {
         keys = new ZoomKeys(QCoreApplication::instance());
         QCoreApplication::instance()->installEventFilter(keys);
+        zoomDesktopFonts();
     }
 }
 

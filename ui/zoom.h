@@ -40,12 +40,11 @@ int zoomedPixels(int designPixels);
 // to follow the program's zoom.
 void onZoomChanged(QObject* owner, std::function<void()> relayout);
 
-// Lets the glyph cache keep the large type of a high zoom (see zoom.cpp).
-// The windows call it when they are built, before anything is painted.
-void cacheLargeGlyphs();
-
-// Lets the zoom keys reach the program from any of its windows. Safe to call
-// more than once; the windows call it when they are built.
+// Lets the zoom keys reach the program from any of its windows, and gives
+// every top-level the program opens that is not one of its windows (Qt's
+// menus, message boxes, dialogs and tooltips, the instruments) the desktop's
+// type at the zoom in use, through the application's fonts. Safe to call more
+// than once; the windows call it when they are built.
 void installZoomKeys();
 
 }  // namespace ui
