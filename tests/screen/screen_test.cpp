@@ -1,0 +1,244 @@
+// The program on a real X display (Xvfb, Qt's xcb platform), read back from
+// the screen's own pixels: what the student sees, not what the widgets
+// believe they drew. run_on_xvfb.sh starts the display, at the size a test's
+// CTest entry names, without a window manager or under openbox.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "app/introduction.h"
+#include "app/language.h"
+#include "elliptic/window.h"
+#include "single_string/window.h"
+#include "two_media/window.h"
+#include "ui/events.h"
+#include "ui/zoom.h"
+
+namespace palmos {
+namespace {
+
+// Lets the X server and the program settle: exposes, paints, the window
+// manager's frames.
+void settle() {
+    QTest::qWait(300);
+    QCoreApplication::processEvents();
+}
+
+void click(QAbstractButton& button) {
+    QTest::mouseClick(&button, Qt::LeftButton);
+    settle();
+}
+
+QImage screenPixels() {
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+// The part of a box on the screen.
+QRect onScreen(const QRect& box) {
+    return box & QGuiApplication::primaryScreen()->geometry();
+}
+
+// Pixels of a box that stand out from its most common colour by more than a
+// third of the scale in some channel: the ink of its text.
+int inkIn(const QImage& screen, const QRect& whole) {
+    const QRect box = onScreen(whole);
+    std::map<QRgb, int> counts;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            ++counts[screen.pixel(x, y)];
+        }
+    }
+    if (counts.empty()) {
+        return 0;
+    }
+    const QRgb ground = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                            return a.second < b.second;
+                        })->first;
+    int ink = 0;
+    for (const auto& [colour, count] : counts) {
+        const int apart = std::max({std::abs(qRed(colour) - qRed(ground)),
+                                    std::abs(qGreen(colour) - qGreen(ground)),
+                                    std::abs(qBlue(colour) - qBlue(ground))});
+        ink += apart > 85 ? count : 0;
+    }
+    return ink;
+}
+
+// Where a control's text stands, on the screen.
+QRect textBox(const QWidget& control) {
+    QRect local;
+    if (const auto* button = dynamic_cast<const ui::CommandButton*>(&control)) {
+        local = button->captionPlace().box;
+    } else if (const auto* option = dynamic_cast<const ui::OptionButton*>(&control)) {
+        local = option->captionPlace().box;
+    } else if (const auto* box = dynamic_cast<const ui::TextBox*>(&control)) {
+        local = box->viewport()->geometry();
+    } else {
+        local = control.contentsRect();
+    }
+    return {control.mapToGlobal(local.topLeft()), local.size()};
+}
+
+QString textOf(const QWidget& control) {
+    if (const auto* box = dynamic_cast<const ui::TextBox*>(&control)) {
+        return box->Text();
+    }
+    if (const auto* captioned = dynamic_cast<const ui::Captioned*>(&control)) {
+        return captioned->Caption();
+    }
+    return {};
+}
+
+// Every caption, label and readout of a window that lies on the screen shows
+// ink: at least a few pixels for each letter. Returns how many were looked
+// at.
+int expectInkInEveryText(const ui::Form& window) {
+    const QImage screen = screenPixels();
+    int looked = 0;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        const QString text = textOf(*control).simplified();
+        const QRect box = textBox(*control);
+        // A text partly off the screen shows its share of the ink.
+        const double shown = static_cast<double>(onScreen(box).width() * onScreen(box).height()) /
+                             std::max(1, box.width() * box.height());
+        if (!control->isVisible() || text.isEmpty() || shown < 0.25) {
+            continue;
+        }
+        const auto blanks = static_cast<int>(text.count(QChar(' ')));
+        const int wanted = static_cast<int>(3 * shown * (static_cast<int>(text.size()) - blanks));
+        EXPECT_GE(inkIn(screen, box), wanted)
+            << window.windowTitle().toStdString() << ": \"" << text.toStdString() << "\" at "
+            << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
+        ++looked;
+    }
+    return looked;
+}
+
+// Relative luminance, as contrast ratios are defined.
+double luminance(QRgb colour) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+
+// The colour that covers most of a box.
+QRgb faceOf(const QImage& screen, const QRect& whole) {
+    const QRect box = onScreen(whole);
+    std::map<QRgb, int> counts;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            ++counts[screen.pixel(x, y)];
+        }
+    }
+    return std::max_element(counts.begin(), counts.end(),
+                            [](auto& a, auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+void expectSelectedEndStandsOut(Dyomessa& window) {
+    const QImage screen = screenPixels();
+    const auto face = [&](const ui::OptionButton& option) {
+        return faceOf(screen, QRect(option.mapToGlobal(QPoint(0, 0)), option.size()));
+    };
+    const bool fixedChosen = window.stathero1.Value();
+    const double chosen = luminance(face(fixedChosen ? window.stathero1 : window.elefthero1));
+    const double other = luminance(face(fixedChosen ? window.elefthero1 : window.stathero1));
+    EXPECT_GE((std::max(chosen, other) + 0.05) / (std::min(chosen, other) + 0.05), 3.0);
+}
+
+class RealScreen : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        ui::dispatch(ApplyLanguage);
+        settle();
+        // PALMOS_ZOOM_IN presses of Ctrl+Plus, as a teacher does on a
+        // projector.
+        for (int press = 0; press < qEnvironmentVariableIntValue("PALMOS_ZOOM_IN"); ++press) {
+            QTest::keyClick(&eisagogi1(), Qt::Key_Plus, Qt::ControlModifier);
+        }
+        settle();
+    }
+};
+
+TEST_F(RealScreen, EveryTextOfTheIntroductionAndTwoMediaWindowsHasInk) {
+    Eisagogi1& introduction = eisagogi1();
+    EXPECT_GE(expectInkInEveryText(introduction), 6) << "English introduction";
+    click(introduction.Option2);
+    EXPECT_GE(expectInkInEveryText(introduction), 6) << "Greek introduction";
+
+    click(introduction.MESADYO);
+    Dyomessa& twoMedia = dyomessa();
+    click(twoMedia.Command2);  // START: the readouts are written again
+    EXPECT_GE(expectInkInEveryText(twoMedia), 8) << "Greek two-media window";
+    expectSelectedEndStandsOut(twoMedia);
+    click(twoMedia.elefthero1);
+    expectSelectedEndStandsOut(twoMedia);
+
+    introduction.Show();
+    click(introduction.Option1);
+    click(introduction.MESADYO);
+    EXPECT_GE(expectInkInEveryText(twoMedia), 8) << "English two-media window";
+}
+
+// Qt's own windows take the program's zoom: the instruments' menu and a
+// message box have the desktop's type enlarged as much as the windows'.
+TEST_F(RealScreen, MenusAndMessageBoxesFollowTheZoom) {
+    click(eisagogi1().MESADYO);
+    QMenu menu;
+    menu.addAction(QStringLiteral("Space-time diagram"));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Palmos"), QStringLiteral("157"));
+    const double points = QApplication::font().pointSizeF();
+    for (const QWidget* window : {static_cast<QWidget*>(&menu), static_cast<QWidget*>(&box)}) {
+        EXPECT_DOUBLE_EQ(window->font().pointSizeF(), points);
+    }
+    const double before = QFontInfo(menu.font()).pixelSize();
+    QTest::keyClick(&dyomessa(), Qt::Key_Plus, Qt::ControlModifier);
+    settle();
+    EXPECT_GT(QFontInfo(menu.font()).pixelSize(), before);
+    EXPECT_NEAR(QApplication::font().pointSizeF() / points,
+                ui::zoom() / (ui::zoom() - 0.25 * ui::fittedZoom()), 1e-9);
+}
+
+// Under a window manager, every window the program places shows its whole
+// frame, title bar included.
+TEST_F(RealScreen, WindowsTheProgramPlacesKeepTheirFramesOnTheScreen) {
+    if (qgetenv("PALMOS_WINDOW_MANAGER") != "openbox") {
+        GTEST_SKIP() << "needs a window manager";
+    }
+    click(eisagogi1().APLO);
+    click(ypervola().Command2);  // the elliptic equation
+    click(eisagogi1().MESADYO);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    for (const ui::Form* window :
+         {static_cast<ui::Form*>(&eisagogi1()), static_cast<ui::Form*>(&ypervola()),
+          static_cast<ui::Form*>(&elliptikh()), static_cast<ui::Form*>(&dyomessa())}) {
+        ASSERT_TRUE(window->isVisible()) << window->windowTitle().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return window->windowHandle()->frameMargins().top() > 0;
+        })) << window->windowTitle().toStdString()
+            << " has no title bar";
+        settle();
+        EXPECT_TRUE(screen.contains(window->frameGeometry()))
+            << window->windowTitle().toStdString() << " framed at " << window->frameGeometry().x()
+            << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
+            << window->frameGeometry().height();
+    }
+}
+
+}  // namespace
+}  // namespace palmos
