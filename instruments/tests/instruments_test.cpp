@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include "instruments/captions.h"
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
+#include "instruments/measured_ratios_window.h"
 #include "instruments/point_probe.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
@@ -143,7 +145,10 @@ TEST(SavePicture, ToAReadOnlyFolderReportsWhatFailedAndWhere) {
         probe.remove();
         folder = QStringLiteral("/proc");
     }
-    const QString path = QDir(folder).filePath(QStringLiteral("palmos-2026-12-08.png"));
+    const QString path = QDir(folder).filePath(QStringLiteral("palmos-two-media.png"));
+    // What the system says when the file cannot be made there.
+    QFile direct(path);
+    ASSERT_FALSE(direct.open(QIODevice::WriteOnly));
 
     QWidget window;
     window.resize(100, 80);
@@ -155,13 +160,171 @@ TEST(SavePicture, ToAReadOnlyFolderReportsWhatFailedAndWhere) {
             return path;
         },
         [&](QWidget*, const QString&, const QString& text) { reports << text; }};
-    EXPECT_FALSE(savePicture(&window, true, dialogs, QDate(2026, 12, 8)));
-    EXPECT_TRUE(suggested.endsWith(QStringLiteral("/palmos-2026-12-08.png")));
+    EXPECT_FALSE(savePicture(&window, QStringLiteral("two-media"), true, dialogs,
+                             QDateTime(QDate(2026, 12, 8), QTime(14, 30))));
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("/palmos-two-media-2026-12-08-1430.png")));
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(path)) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].contains(direct.errorString()))
+        << reports[0].toStdString() << " / " << direct.errorString().toStdString();
     EXPECT_FALSE(QFile::exists(path));
     QFile::setPermissions(temporary.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+struct FolderRow {
+    const char* name;
+    const char* picturesFolder;  // made in the home folder, or none
+    const char* expected;        // below the home folder
+};
+
+class PictureFolder : public ::testing::TestWithParam<FolderRow> {};
+
+// The pictures folder where there is one, else the home folder.
+TEST_P(PictureFolder, IsThePicturesFolderWhenItExists) {
+    const FolderRow row = GetParam();
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+    if (*row.picturesFolder != '\0') {
+        ASSERT_TRUE(QDir(home.path()).mkpath(QString::fromUtf8(row.picturesFolder)));
+    }
+    const QString folder = pictureFolder();
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    EXPECT_EQ(QDir(folder).canonicalPath(),
+              QDir(home.filePath(QString::fromUtf8(row.expected))).canonicalPath());
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, PictureFolder,
+                         ::testing::Values(FolderRow{"NoPicturesFolder", "", "."},
+                                           FolderRow{"PicturesFolder", "Pictures", "Pictures"}),
+                         kRowName);
+
+TEST(PictureName, SaysWhatAndWhenToTheMinute) {
+    EXPECT_EQ(defaultPictureName(QStringLiteral("space-time"),
+                                 QDateTime(QDate(2026, 12, 8), QTime(14, 30, 59))),
+              QStringLiteral("palmos-space-time-2026-12-08-1430.png"));
+    EXPECT_EQ(defaultPictureName(QStringLiteral("point-probe"),
+                                 QDateTime(QDate(2027, 1, 2), QTime(9, 5))),
+              QStringLiteral("palmos-point-probe-2027-01-02-0905.png"));
+}
+
+// What a screen reader finds in a window: the name and the description of
+// the window and of everything in it.
+QStringList readerTexts(QAccessibleInterface* item) {
+    QStringList texts{item->text(QAccessible::Name), item->text(QAccessible::Description)};
+    for (int i = 0; i < item->childCount(); ++i) {
+        texts << readerTexts(item->child(i));
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+struct ReaderRow {
+    const char* name;
+    bool english;
+    // What the window shows, of a step-mode run with c1 = 0.5, c2 = 0.2.
+    std::unique_ptr<QWidget> (*open)(const RunView& run, bool english);
+    std::vector<const char*> texts;  // each found whole in one name or description
+};
+
+class ScreenReader : public ::testing::TestWithParam<ReaderRow> {};
+
+TEST_P(ScreenReader, ReadsTheNumbersTheWindowShows) {
+    const ReaderRow& row = GetParam();
+    LevelTable u(kStepPoints, kStepLevels);
+    LevelTable v(kStepPoints, kStepLevels);
+    LevelTable s(kStepPoints, kStepLevels);
+    solveStepMode(u, v, s, {.c1 = 0.5, .c2 = 0.2});
+    u.set(10, 700, 0.25);  // what the probe reads at the level shown
+    const RunView run{.table = &u,
+                      .lastLevel = 1501,
+                      .lastPoint = 60,
+                      .junction = 30,
+                      .driveSpeed = 0.2,
+                      .farSpeed = 0.5,
+                      .driveName = "c2",
+                      .farName = "c1",
+                      .farEnd = EndMode::Free};
+    const std::unique_ptr<QWidget> window = row.open(run, row.english);
+    const QStringList texts = readerTexts(QAccessible::queryAccessibleInterface(window.get()));
+    for (const char* expected : row.texts) {
+        const QString text = QString::fromUtf8(expected);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                [&](const QString& said) { return said.contains(text); }))
+            << expected << " not in: " << texts.join(QStringLiteral(" | ")).toStdString();
+    }
+}
+
+std::unique_ptr<QWidget> ratiosWindow(const RunView& run, bool english) {
+    auto window =
+        std::make_unique<MeasuredRatiosWindow>(QStringLiteral("r"), QStringLiteral("-"), english);
+    window->setRatios(RatiosView{
+        measureRatios(*run.table, {.driveSpeed = run.driveSpeed, .farSpeed = run.farSpeed}), 0.5,
+        0.2});
+    return window;
+}
+
+std::unique_ptr<QWidget> probeWindow(const RunView& run, bool english) {
+    auto window =
+        std::make_unique<PointProbeWindow>(QStringLiteral("p"), QStringLiteral("-"), english);
+    window->setRun(run);
+    window->addProbe(45);
+    window->addProbe(10);
+    window->removeProbe(45);
+    window->addProbe(59);  // takes the colour the removed probe left
+    window->setCurrentLevel(700);
+    return window;
+}
+
+std::unique_ptr<QWidget> spaceTimeWindow(const RunView& run, bool english) {
+    auto window =
+        std::make_unique<SpaceTimeWindow>(QStringLiteral("s"), QStringLiteral("-"), english);
+    window->setRun(run);
+    window->setCurrentLevel(750);
+    return window;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ScreenReader,
+    ::testing::Values(
+        ReaderRow{"MeasuredRatiosEnglish",
+                  true,
+                  ratiosWindow,
+                  {"From the formula, for c1 = 0.50 and c2 = 0.20:", "A1/A0 = 0.23    B1/A0 = 1.23",
+                   "Measured in the run's table:\n    A1/A0 = 0.23\n    B1/A0 = 1.22"}},
+        ReaderRow{"MeasuredRatiosGreek",
+                  false,
+                  ratiosWindow,
+                  {"Από τον τύπο, για c1 = 0.50 και c2 = 0.20:", "A1/A0 = 0.23    B1/A0 = 1.23",
+                   "Μετρημένοι στον πίνακα της κίνησης:\n    A1/A0 = 0.23\n    B1/A0 = 1.22",
+                   "στο σημείο 32"}},
+        ReaderRow{"PointProbeEnglish",
+                  true,
+                  probeWindow,
+                  {"Level shown: 700.", "point 10 (red): 0.250.",
+                   "point 59 (blue):", "remove the probe on point 59"}},
+        ReaderRow{"PointProbeGreek",
+                  false,
+                  probeWindow,
+                  {"Επίπεδο τώρα: 700.", "σημείο 10 (κόκκινο): 0.250.",
+                   "σημείο 59 (μπλε):", "αφαίρεση του ανιχνευτή στο σημείο 59"}},
+        ReaderRow{"SpaceTimeEnglish",
+                  true,
+                  spaceTimeWindow,
+                  {"c2 = 0.20 from the junction (point 30",
+                   "c1 = 0.50 from the junction to the far "
+                   "end, point 0, which is free.",
+                   "level 750, t = 450.0."}},
+        ReaderRow{"SpaceTimeGreek",
+                  false,
+                  spaceTimeWindow,
+                  {"c2 = 0.20 από το σημείο ένωσης (σημείο 30", "το σημείο 0, που είναι ελεύθερο.",
+                   "επίπεδο 750, t = 450.0."}}),
+    kRowName);
 
 TEST(InstrumentMenu, OpensOnTheBackgroundInTheChosenLanguageButNotOnAControl) {
     QWidget window;
