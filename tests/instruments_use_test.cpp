@@ -3,21 +3,31 @@
 // exactly as it would be without them.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QBackingStore>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineSeries>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 #include <vector>
 
 #include "app/instruments.h"
 #include "app/introduction.h"
 #include "app/language.h"
 #include "instruments/context_menu.h"
+#include "instruments/save_picture.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/rows.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
+#include "ui/form.h"
 #include "ui/zoom.h"
 
 namespace palmos {
@@ -156,6 +166,171 @@ TEST_F(Instruments, ClickOnACircleAddsItsProbe) {
     EXPECT_EQ(instruments.pointProbeWindow()->probes(), std::vector<int>{45});
     EXPECT_FALSE(instruments.pickingCircle());
 }
+
+// Choosing the probe and then working elsewhere adds nothing: neither the
+// keyboard leaving the probe's box for the string's window nor a click there
+// away from the circles.
+TEST_F(Instruments, OnlyAClickOnACircleAddsAProbe) {
+    ui::dispatch([] { dyomessa().Command1_Click(); });
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openPointProbe();
+    PointProbeWindow& probe = *instruments.pointProbeWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&probe));
+    ASSERT_EQ(QApplication::focusWidget(), probe.findChild<QSpinBox*>());
+    dyomessa().activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &dyomessa());
+    ASSERT_EQ(QApplication::activeWindow(), &dyomessa());
+    const QPoint away(dyomessa().width() / 2, 2);
+    ASSERT_EQ(dyomessa().Shape1.indexAt(away), -1);
+    QTest::mouseClick(&dyomessa(), Qt::LeftButton, {}, away);
+    EXPECT_TRUE(probe.probes().empty());
+    EXPECT_FALSE(instruments.pickingCircle());
+}
+
+// The window's backing store, where the partial repaints go on the offscreen
+// platform, after the repaints due.
+QImage onScreen(QWidget& window) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const auto* image = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    return image == nullptr ? QImage() : image->convertToFormat(QImage::Format_RGB32);
+}
+
+// How many pixels of `box` are near `colour`.
+int pixelsOf(const QImage& image, const QRectF& box, const QColor& colour) {
+    int count = 0;
+    const QRect pixels = box.toAlignedRect() & image.rect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor seen = image.pixelColor(x, y);
+            count += std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                         std::abs(seen.blue() - colour.blue()) <
+                     40;
+        }
+    }
+    return count;
+}
+
+struct MarkRow {
+    const char* name;
+    // Takes the probe on point 45 away, or closes its window.
+    void (*unmark)(PointProbeWindow& probe);
+};
+
+class ProbeMark : public Instruments, public ::testing::WithParamInterface<MarkRow> {};
+
+// A click on circle 45 probes point 45, and the circle is ringed in the
+// probe's colour as it moves, its own colours untouched, until the probe is
+// removed or its window closed.
+TEST_P(ProbeMark, RingsTheProbedCircleUntilTheProbeGoes) {
+    ui::dispatch([] { dyomessa().Command1_Click(); });
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openPointProbe();
+    ui::Form& window = dyomessa();
+    QCoreApplication::processEvents();  // the window is exposed and painted once
+    const ui::Shape& circle = dyomessa().Shape1(45);
+    const QColor fill = circle.FillColor();
+    QTest::mouseClick(&window, Qt::LeftButton, {}, circle.pixelBox().center().toPoint());
+    PointProbeWindow& probe = *instruments.pointProbeWindow();
+    ASSERT_EQ(probe.probes(), std::vector<int>{45});
+    const QColor colour = probe.probeColour(0);
+
+    const qreal ratio = window.devicePixelRatio();
+    const auto onScreenBox = [ratio](const QRectF& box) {
+        return QRectF(box.topLeft() * ratio, box.size() * ratio);
+    };
+    const QRectF resting = onScreenBox(ui::ringBox(circle.pixelBox()));
+    EXPECT_GT(pixelsOf(onScreen(window), resting, colour), 8);
+    EXPECT_EQ(pixelsOf(onScreen(window), onScreenBox(ui::ringBox(dyomessa().Shape1(40).pixelBox())),
+                       colour),
+              0);
+    // The pulse lifts the circle; the ring goes with it.
+    for (int tick = 0; tick < 60 && onScreenBox(ui::ringBox(circle.pixelBox())).intersects(resting);
+         ++tick) {
+        dyomessa().Timer1.fire();
+    }
+    const QRectF lifted = onScreenBox(ui::ringBox(circle.pixelBox()));
+    ASSERT_FALSE(lifted.intersects(resting));
+    EXPECT_GT(pixelsOf(onScreen(window), lifted, colour), 8);
+    EXPECT_EQ(pixelsOf(onScreen(window), resting, colour), 0);
+    EXPECT_EQ(circle.FillColor(), fill);
+
+    GetParam().unmark(probe);
+    EXPECT_EQ(pixelsOf(onScreen(window), lifted, colour), 0);
+    EXPECT_TRUE(onScreen(window) == window.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ProbeMark,
+    ::testing::Values(MarkRow{"RemovedByItsButton",
+                              [](PointProbeWindow& probe) {
+                                  QToolButton* remove = probe.findChild<QToolButton*>();
+                                  ASSERT_NE(remove, nullptr);
+                                  EXPECT_EQ(remove->accessibleName(),
+                                            QStringLiteral("remove the probe on point 45"));
+                                  QTest::mouseClick(remove, Qt::LeftButton);
+                                  EXPECT_TRUE(probe.probes().empty());
+                              }},
+                      MarkRow{"GoneWithItsWindow", [](PointProbeWindow& probe) { probe.close(); }}),
+    kRowName);
+
+struct PictureRow {
+    const char* name;
+    InstrumentSet& (*instruments)();
+    // What is saved: the simulation window or one of its instruments.
+    QWidget* (*shown)(InstrumentSet& instruments);
+    const char* what;
+};
+
+class DefaultPicture : public Instruments, public ::testing::WithParamInterface<PictureRow> {};
+
+// Save picture... in the right-click menu of a window or of an instrument
+// suggests the pictures folder and a name that says what and when.
+TEST_P(DefaultPicture, NamesWhatIsSavedAndWhen) {
+    const PictureRow& row = GetParam();
+    InstrumentSet& instruments = row.instruments();
+    openAll(instruments);
+    QString suggested;
+    instruments.setSaveDialogs({[&](QWidget*, const QString&, const QString& name) {
+                                    suggested = name;
+                                    return QString();
+                                },
+                                [](QWidget*, const QString&, const QString&) {}});
+    QWidget* window = row.shown(instruments);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                              window->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(window, &menuKey);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const QList<QAction*> items = menu->actions();
+    const auto save = std::find_if(items.begin(), items.end(), [](const QAction* item) {
+        return item->text() == QStringLiteral("Save picture...");
+    });
+    ASSERT_NE(save, items.end());
+    menu->close();
+    (*save)->trigger();
+    EXPECT_EQ(QFileInfo(suggested).absolutePath(), QDir(pictureFolder()).absolutePath());
+    const QRegularExpression name(QStringLiteral("^palmos-%1-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.png$")
+                                      .arg(QString::fromLatin1(row.what)));
+    EXPECT_TRUE(name.match(QFileInfo(suggested).fileName()).hasMatch()) << suggested.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, DefaultPicture,
+    ::testing::Values(
+        PictureRow{"SimpleSolution", simpleSolutionInstruments,
+                   [](InstrumentSet&) -> QWidget* { return &ypervola(); }, "simple-solution"},
+        PictureRow{"TwoMedia", twoMediaInstruments,
+                   [](InstrumentSet&) -> QWidget* { return &dyomessa(); }, "two-media"},
+        PictureRow{"SpaceTime", twoMediaInstruments,
+                   [](InstrumentSet& set) -> QWidget* { return set.spaceTimeWindow(); },
+                   "space-time"},
+        PictureRow{"PointProbe", simpleSolutionInstruments,
+                   [](InstrumentSet& set) -> QWidget* { return set.pointProbeWindow(); },
+                   "point-probe"},
+        PictureRow{"MeasuredRatios", twoMediaInstruments,
+                   [](InstrumentSet& set) -> QWidget* { return set.measuredRatiosWindow(); },
+                   "measured-ratios"}),
+    kRowName);
 
 // Open instruments follow the language switch and the zoom.
 TEST_F(Instruments, FollowTheLanguageAndTheZoom) {
