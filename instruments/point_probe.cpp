@@ -431,10 +431,6 @@ void PointProbeWindow::refreshPicture() {
     moveCursor();
 }
 
-QWidget* PointProbeWindow::chart() const {
-    return canvas_;
-}
-
 int PointProbeWindow::cursorColumn() const {
     return canvas_->cursorX();
 }

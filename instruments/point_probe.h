@@ -56,8 +56,6 @@ class PointProbeWindow : public QWidget {
     const std::vector<int>& probes() const { return probes_; }
     // The colour of the i-th probe: its curve, its button, its ring.
     QColor probeColour(int i) const;
-    // The painted chart, described to a screen reader.
-    QWidget* chart() const;
     // The series of the i-th probe, as the chart shows it.
     QLineSeries* probeLine(int i) const;
     int currentLevel() const { return level_; }

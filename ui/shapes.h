@@ -36,10 +36,10 @@ class Shape {
     int FillStyle() const { return fillStyle_; }
     void setFillStyle(int style);
 
-    // A ring drawn around the circle, over everything else, by what watches
-    // the window (an invalid colour: none). It is not a property of the
-    // circle: the window's code never sets or reads it, and it leaves the
-    // circle's own colours as they are.
+    // A ring drawn around the circle, over the circles, by what watches the
+    // window (an invalid colour: none). It is not a property of the circle:
+    // the window's code never sets or reads it, and it leaves the circle's
+    // own colours as they are.
     QColor ringColour() const { return ring_; }
     // The box the circle and its ring paint, in logical pixels.
     QRectF paintedBox() const;

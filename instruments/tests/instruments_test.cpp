@@ -26,6 +26,8 @@
 namespace palmos {
 namespace {
 
+using palmos::PrintTo;
+
 // A small table: points 0..3, levels 0..2, with u(3, 0) = 0.5 the largest
 // value, u(0, 2) = -0.5, u(1, 1) = 0.25 and zeros elsewhere.
 struct SmallRun {
