@@ -173,47 +173,6 @@ TEST(SavePicture, ToAReadOnlyFolderReportsWhatFailedAndWhere) {
     QFile::setPermissions(temporary.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-struct FolderRow {
-    const char* name;
-    const char* picturesFolder;  // made in the home folder, or none
-    const char* expected;        // below the home folder
-};
-
-class PictureFolder : public ::testing::TestWithParam<FolderRow> {};
-
-// The pictures folder where there is one, else the home folder.
-TEST_P(PictureFolder, IsThePicturesFolderWhenItExists) {
-    const FolderRow row = GetParam();
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-    const QByteArray savedHome = qgetenv("HOME");
-    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
-    if (*row.picturesFolder != '\0') {
-        ASSERT_TRUE(QDir(home.path()).mkpath(QString::fromUtf8(row.picturesFolder)));
-    }
-    const QString folder = pictureFolder();
-    qputenv("HOME", savedHome);
-    qputenv("XDG_CONFIG_HOME", savedConfig);
-    EXPECT_EQ(QDir(folder).canonicalPath(),
-              QDir(home.filePath(QString::fromUtf8(row.expected))).canonicalPath());
-}
-
-INSTANTIATE_TEST_SUITE_P(Folders, PictureFolder,
-                         ::testing::Values(FolderRow{"NoPicturesFolder", "", "."},
-                                           FolderRow{"PicturesFolder", "Pictures", "Pictures"}),
-                         kRowName);
-
-TEST(PictureName, SaysWhatAndWhenToTheMinute) {
-    EXPECT_EQ(defaultPictureName(QStringLiteral("space-time"),
-                                 QDateTime(QDate(2026, 12, 8), QTime(14, 30, 59))),
-              QStringLiteral("palmos-space-time-2026-12-08-1430.png"));
-    EXPECT_EQ(defaultPictureName(QStringLiteral("point-probe"),
-                                 QDateTime(QDate(2027, 1, 2), QTime(9, 5))),
-              QStringLiteral("palmos-point-probe-2027-01-02-0905.png"));
-}
-
 // What a screen reader finds in a window: the name and the description of
 // the window and of everything in it.
 QStringList readerTexts(QAccessibleInterface* item) {
@@ -309,23 +268,12 @@ INSTANTIATE_TEST_SUITE_P(
                   probeWindow,
                   {"Level shown: 700.", "point 10 (red): 0.250.",
                    "point 59 (blue):", "remove the probe on point 59"}},
-        ReaderRow{"PointProbeGreek",
-                  false,
-                  probeWindow,
-                  {"Επίπεδο τώρα: 700.", "σημείο 10 (κόκκινο): 0.250.",
-                   "σημείο 59 (μπλε):", "αφαίρεση του ανιχνευτή στο σημείο 59"}},
         ReaderRow{"SpaceTimeEnglish",
                   true,
                   spaceTimeWindow,
                   {"c2 = 0.20 from the junction (point 30",
-                   "c1 = 0.50 from the junction to the far "
-                   "end, point 0, which is free.",
-                   "level 750, t = 450.0."}},
-        ReaderRow{"SpaceTimeGreek",
-                  false,
-                  spaceTimeWindow,
-                  {"c2 = 0.20 από το σημείο ένωσης (σημείο 30", "το σημείο 0, που είναι ελεύθερο.",
-                   "επίπεδο 750, t = 450.0."}}),
+                   "c1 = 0.50 from the junction to the far end, point 0, which is free.",
+                   "level 750, t = 450.0."}}),
     kRowName);
 
 TEST(InstrumentMenu, OpensOnTheBackgroundInTheChosenLanguageButNotOnAControl) {
