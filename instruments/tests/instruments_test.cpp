@@ -229,24 +229,26 @@ std::unique_ptr<QWidget> ratiosWindow(const RunView& run, bool english) {
     return window;
 }
 
-std::unique_ptr<QWidget> probeWindow(const RunView& run, bool english) {
-    auto window =
-        std::make_unique<PointProbeWindow>(QStringLiteral("p"), QStringLiteral("-"), english);
+// A window of the run at `level`.
+template <class Window>
+std::unique_ptr<Window> atLevel(const RunView& run, bool english, int level) {
+    auto window = std::make_unique<Window>(QStringLiteral("w"), QStringLiteral("-"), english);
     window->setRun(run);
+    window->setCurrentLevel(level);
+    return window;
+}
+
+std::unique_ptr<QWidget> probeWindow(const RunView& run, bool english) {
+    auto window = atLevel<PointProbeWindow>(run, english, 700);
     window->addProbe(45);
     window->addProbe(10);
     window->removeProbe(45);
     window->addProbe(59);  // takes the colour the removed probe left
-    window->setCurrentLevel(700);
     return window;
 }
 
 std::unique_ptr<QWidget> spaceTimeWindow(const RunView& run, bool english) {
-    auto window =
-        std::make_unique<SpaceTimeWindow>(QStringLiteral("s"), QStringLiteral("-"), english);
-    window->setRun(run);
-    window->setCurrentLevel(750);
-    return window;
+    return atLevel<SpaceTimeWindow>(run, english, 750);
 }
 
 INSTANTIATE_TEST_SUITE_P(
