@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedLayout>
+#include <QStringList>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -243,20 +244,23 @@ void PointProbeWindow::describe() {
         canvas_->setAccessibleDescription(message_->text());
         return;
     }
-    QString text = english_ ? QStringLiteral("Displacement against level. Level shown: %1.")
-                            : QStringLiteral("Απομάκρυνση ως προς το επίπεδο. Επίπεδο τώρα: %1.");
-    text = text.arg(level_);
+    QStringList parts{(english_
+                           ? QStringLiteral("Displacement against level. Level shown: %1")
+                           : QStringLiteral("Απομάκρυνση ως προς το επίπεδο. Επίπεδο τώρα: %1"))
+                          .arg(level_)};
     if (probes_.empty()) {
-        text += english_ ? QStringLiteral(" No point probed yet.")
-                         : QStringLiteral(" Κανένα σημείο ακόμη.");
+        parts << (english_ ? QStringLiteral("no point probed yet")
+                           : QStringLiteral("κανένα σημείο ακόμη"));
     }
     for (std::size_t i = 0; i < probes_.size(); ++i) {
         const ProbeColour& colour = kProbeColours[colours_[i]];
-        text += QStringLiteral(" %1 (%2): %3.")
-                    .arg(pointName(probes_[i]),
-                         QString::fromUtf8(english_ ? colour.english : colour.greek),
-                         displacement(run_.table->at(probes_[i], level_)));
+        parts << QStringLiteral("%1 (%2): %3")
+                     .arg(pointName(probes_[i]),
+                          QString::fromUtf8(english_ ? colour.english : colour.greek),
+                          displacement(run_.table->at(probes_[i], level_)));
     }
+    const QString text =
+        parts.join(english_ ? QStringLiteral("; ") : QStringLiteral("· ")) + QLatin1Char('.');
     canvas_->setAccessibleDescription(text);
 }
 

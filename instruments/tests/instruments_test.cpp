@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderRow{"PointProbeEnglish",
                   true,
                   probeWindow,
-                  {"Level shown: 700.", "point 10 (red): 0.250.",
+                  {"Level shown: 700; point 10 (red): 0.250;",
                    "point 59 (blue):", "remove the probe on point 59"}},
         ReaderRow{"SpaceTimeEnglish",
                   true,
