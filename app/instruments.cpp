@@ -27,6 +27,7 @@ RunView simpleSolutionRun() {
             .timeStep = timeStep,
             .driveSpeed = simpleRun.lambda,
             .farSpeed = simpleRun.lambda,
+            .farEnd = simpleRun.end,
             .filling = simpleRun.filledAt};
 }
 
@@ -48,6 +49,7 @@ RunView twoMediaShownRun() {
                 .farSpeed = used.c1,
                 .driveName = "c2",
                 .farName = "c1",
+                .farEnd = used.end,
                 .filling = stepRun.filledAt};
     }
     if (twoMediaRun.filledAt == 0) {
@@ -62,6 +64,7 @@ RunView twoMediaShownRun() {
             .farSpeed = twoMediaRun.c2,
             .driveName = "c1",
             .farName = "c2",
+            .farEnd = twoMediaRun.end,
             .filling = twoMediaRun.filledAt};
 }
 
@@ -105,8 +108,9 @@ void installInstruments() {
         &simple,
         {.run = simpleSolutionRun,
          .levelShown = [&simple] { return levelShown(simpleRun.timeIndex, simple.Timer1); },
-         .circleAt = [&simple](QPoint at) { return simple.Shape1.indexAt(at); },
-         .english = englishSelected});
+         .circles = &simple.Shape1,
+         .english = englishSelected,
+         .pictureName = "simple-solution"});
     simpleSet->follow(simple.Timer1);
 
     Dyomessa& twoMedia = dyomessa();
@@ -118,9 +122,10 @@ void installInstruments() {
                                        ? levelShown(stepRun.stepLevel, twoMedia.Timer2)
                                        : levelShown(twoMediaRun.twoMediaTimeIndex, twoMedia.Timer1);
                         },
-                    .circleAt = [&twoMedia](QPoint at) { return twoMedia.Shape1.indexAt(at); },
+                    .circles = &twoMedia.Shape1,
                     .ratios = twoMediaRatios,
-                    .english = englishSelected});
+                    .english = englishSelected,
+                    .pictureName = "two-media"});
     twoMediaSet->follow(twoMedia.Timer1);
     twoMediaSet->follow(twoMedia.Timer2);
 }

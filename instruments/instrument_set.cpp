@@ -13,6 +13,7 @@
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
 #include "ui/form.h"
+#include "ui/shapes.h"
 #include "ui/timer.h"
 #include "ui/zoom.h"
 
@@ -147,8 +148,8 @@ void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
     installInstrumentMenu(instrument, source_.english,
                           {.savePicture =
                                [this, instrument] {
-                                   palmos::savePicture(instrument, source_.english(),
-                                                       desktopSaveDialogs());
+                                   palmos::savePicture(instrument, pictureName(instrument),
+                                                       source_.english(), saveDialogs_);
                                },
                            .copyData = std::move(copy)});
 }
@@ -177,6 +178,8 @@ void InstrumentSet::openPointProbe() {
         probe_ = new PointProbeWindow({}, {}, source_.english(), window_);
         adopt(probe_,
               [this] { copyToClipboard(tabSeparated(run_, probe_->probes(), source_.english())); });
+        probe_->onProbesChanged([this] { markProbes(probe_->isVisible()); });
+        probe_->installEventFilter(this);
     }
     show(probe_);
     picking_ = true;
@@ -192,7 +195,33 @@ void InstrumentSet::openMeasuredRatios() {
 }
 
 void InstrumentSet::savePicture() {
-    palmos::savePicture(window_, source_.english(), desktopSaveDialogs());
+    palmos::savePicture(window_, pictureName(window_), source_.english(), saveDialogs_);
+}
+
+QString InstrumentSet::pictureName(const QWidget* instrument) const {
+    if (instrument == spaceTime_) {
+        return QStringLiteral("space-time");
+    }
+    if (instrument == probe_) {
+        return QStringLiteral("point-probe");
+    }
+    if (instrument == ratios_) {
+        return QStringLiteral("measured-ratios");
+    }
+    return QString::fromLatin1(source_.pictureName);
+}
+
+// The probed circles are ringed in their probes' colours while the probe
+// window shows; the circles themselves stay as the window draws them.
+void InstrumentSet::markProbes(bool shown) {
+    std::vector<std::pair<int, QColor>> rings;
+    if (shown && probe_) {
+        for (int i = 0; i < static_cast<int>(probe_->probes().size()); ++i) {
+            rings.emplace_back(probe_->probes()[static_cast<std::size_t>(i)],
+                               probe_->probeColour(i));
+        }
+    }
+    source_.circles->setRings(rings);
 }
 
 void InstrumentSet::copyData() {
@@ -203,19 +232,33 @@ void InstrumentSet::copyData() {
 }
 
 bool InstrumentSet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == probe_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        const bool shown = event->type() == QEvent::Show;
+        markProbes(shown);
+        // Closing the probe window ends the choice of a circle.
+        if (!shown && picking_) {
+            picking_ = false;
+            window_->unsetCursor();
+        }
+        return false;
+    }
     if (watched != window_) {
         return false;
     }
-    if (picking_ && event->type() == QEvent::MouseButtonPress) {
+    // The left button's press after choosing the probe: a circle of the run
+    // gets a probe; anywhere else the choice ends and nothing is added.
+    if (picking_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         const auto* press = static_cast<QMouseEvent*>(event);
         picking_ = false;
         window_->unsetCursor();
-        const int circle = source_.circleAt(press->position().toPoint());
-        if (circle >= 0 && probe_) {
+        const int circle = source_.circles->indexAt(press->position());
+        const bool onTheRun = circle >= 0 && circle <= run_.lastPoint && run_.prepared();
+        if (onTheRun && probe_) {
             probe_->addProbe(circle);
             show(probe_);
         }
-        return circle >= 0;
+        return onTheRun;
     }
     return false;
 }

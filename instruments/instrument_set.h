@@ -14,13 +14,15 @@
 #include "instruments/measured_ratios_window.h"
 #include "instruments/point_probe.h"
 #include "instruments/run_view.h"
+#include "instruments/save_picture.h"
 #include "instruments/space_time.h"
 
 class QWidget;
 
 namespace ui {
+class ShapeArray;
 class Timer;
-}
+}  // namespace ui
 
 namespace palmos {
 
@@ -33,13 +35,16 @@ struct RunSource {
     std::function<RunView()> run;
     // The level the animation shows now.
     std::function<int()> levelShown;
-    // The circle at a point of the window (logical pixels), or -1.
-    std::function<int(QPoint)> circleAt;
+    // The window's circles, one per point: a click picks one, and the probed
+    // ones are ringed.
+    ui::ShapeArray* circles;
     // The measured and printed ratios of a run; empty for a window without
     // them (the single string).
     std::function<RatiosView(const RunView&)> ratios = {};
     // Whether the captions are in English.
     std::function<bool()> english;
+    // What a picture of the window is called in its file's name.
+    const char* pictureName = "window";
 };
 
 class InstrumentSet : public QObject {
@@ -68,6 +73,9 @@ class InstrumentSet : public QObject {
     MeasuredRatiosWindow* measuredRatiosWindow() const { return ratios_; }
     // Whether the next click on a circle adds a probe there.
     bool pickingCircle() const { return picking_; }
+    // The dialogs Save picture... asks through, the desktop's unless a test
+    // answers them.
+    void setSaveDialogs(SavePictureDialogs dialogs) { saveDialogs_ = std::move(dialogs); }
 
     // Retitles every open instrument: the language switch calls it.
     static void retitleAll();
@@ -82,6 +90,8 @@ class InstrumentSet : public QObject {
     void show(QWidget* instrument);
     void refont(QWidget* instrument);
     QString caption(InstrumentCaption which) const;
+    void markProbes(bool shown);
+    QString pictureName(const QWidget* instrument) const;
 
     QWidget* window_;
     RunSource source_;
@@ -92,6 +102,7 @@ class InstrumentSet : public QObject {
     RunView run_;
     int level_ = -1;
     bool picking_ = false;
+    SavePictureDialogs saveDialogs_ = desktopSaveDialogs();
 };
 
 }  // namespace palmos

@@ -1,5 +1,6 @@
 #include "instruments/measured_ratios_window.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -36,12 +37,18 @@ QString ratiosText(const RatiosView& view, bool english) {
 
 MeasuredRatiosWindow::MeasuredRatiosWindow(const QString& title, const QString& notPrepared,
                                            bool english, QWidget* parent)
-    : QWidget(parent, Qt::Window), label_(new QLabel(this)) {
-    label_->setWordWrap(true);
-    label_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label_);
+    // The printed ratios, the measured ones and how they were measured.
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(this);
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        layout->addWidget(label);
+        labels_.push_back(label);
+    }
+    layout->addStretch();
     setTexts(title, notPrepared, english);
     resize(560, 320);
 }
@@ -60,12 +67,30 @@ void MeasuredRatiosWindow::setTexts(const QString& title, const QString& notPrep
 }
 
 QString MeasuredRatiosWindow::text() const {
-    return label_->text();
+    return text_;
 }
 
+void MeasuredRatiosWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        layout()->setSpacing(QFontMetrics(font()).height());
+    }
+    QWidget::changeEvent(event);
+}
+
+// A label without an accessible name of its own is read by its text.
 void MeasuredRatiosWindow::refresh() {
-    label_->setText(view_ ? ratiosText(*view_, english_) : notPrepared_);
-    label_->setAccessibleName(windowTitle());
+    text_ = view_ ? ratiosText(*view_, english_) : notPrepared_;
+    const QString gap = QStringLiteral("\n\n");
+    QStringList paragraphs = text_.split(gap);
+    const auto last = static_cast<qsizetype>(labels_.size()) - 1;
+    if (paragraphs.size() > last + 1) {
+        paragraphs = paragraphs.mid(0, last) << paragraphs.mid(last).join(gap);
+    }
+    for (qsizetype i = 0; i <= last; ++i) {
+        QLabel* label = labels_[static_cast<std::size_t>(i)];
+        label->setText(i < paragraphs.size() ? paragraphs[i] : QString());
+        label->setVisible(i < paragraphs.size());
+    }
 }
 
 }  // namespace palmos

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "two_media/measured_ratios.h"
 
@@ -20,7 +21,8 @@ struct RatiosView {
     double c2 = 0.0;
 };
 
-// The window's text: the printed line, the measured line and the sentence.
+// The window's text: the printed line, the measured line and the sentence,
+// in paragraphs apart by a blank line.
 QString ratiosText(const RatiosView& view, bool english);
 
 class MeasuredRatiosWindow : public QWidget {
@@ -32,6 +34,12 @@ class MeasuredRatiosWindow : public QWidget {
     void setRatios(const std::optional<RatiosView>& view);
     void setTexts(const QString& title, const QString& notPrepared, bool english);
     QString text() const;
+    // One label per paragraph, each read by a screen reader as it shows.
+    const std::vector<QLabel*>& paragraphs() const { return labels_; }
+
+  protected:
+    // The paragraphs stand a line apart at any zoom.
+    void changeEvent(QEvent* event) override;
 
   private:
     void refresh();
@@ -39,7 +47,8 @@ class MeasuredRatiosWindow : public QWidget {
     std::optional<RatiosView> view_;
     QString notPrepared_;
     bool english_ = true;
-    QLabel* label_;
+    QString text_;
+    std::vector<QLabel*> labels_;
 };
 
 }  // namespace palmos

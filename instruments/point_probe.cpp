@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedLayout>
+#include <QStringList>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -20,8 +22,6 @@
 #include <functional>
 
 namespace palmos {
-
-namespace {}  // namespace
 
 // The chart as a picture, with the cursor drawn over it: a tick moves the
 // cursor by repainting two thin strips of the picture, where drawing the chart
@@ -91,9 +91,21 @@ class ProbeChartView : public QChartView {
 
 namespace {
 
-// One colour per probe, told apart also in grey.
-const QColor kProbeColours[kMostProbes] = {QColor(0, 90, 200), QColor(210, 40, 30),
-                                           QColor(20, 140, 60), QColor(140, 60, 170)};
+// One colour per probe, told apart also in grey, with its name.
+struct ProbeColour {
+    QColor colour;
+    const char* english;
+    const char* greek;
+};
+const ProbeColour kProbeColours[kMostProbes] = {{QColor(0, 90, 200), "blue", "μπλε"},
+                                                {QColor(210, 40, 30), "red", "κόκκινο"},
+                                                {QColor(20, 140, 60), "green", "πράσινο"},
+                                                {QColor(140, 60, 170), "purple", "μωβ"}};
+
+// A displacement as the chart's axis gives it, without a minus sign on zero.
+QString displacement(double u) {
+    return QString::number(std::fabs(u) < 0.0005 ? 0.0 : u, 'f', 3);
+}
 
 }  // namespace
 
@@ -122,6 +134,19 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
     chooser->addWidget(pointLabel_);
     chooser->addWidget(pointBox_);
     chooser->addWidget(add_);
+    // One button per probe, in its colour, that removes it.
+    for (int i = 0; i < kMostProbes; ++i) {
+        auto* remove = new QToolButton(this);
+        remove->setFocusPolicy(Qt::StrongFocus);
+        remove->hide();
+        connect(remove, &QToolButton::clicked, this, [this, i] {
+            if (static_cast<std::size_t>(i) < probes_.size()) {
+                removeProbe(probes_[static_cast<std::size_t>(i)]);
+            }
+        });
+        chooser->addWidget(remove);
+        removers_.push_back(remove);
+    }
     chooser->addStretch();
     layout->addLayout(chooser);
 
@@ -150,7 +175,14 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
     layout->addLayout(stack_);
 
     connect(add_, &QPushButton::clicked, this, [this] { addProbe(pointBox_->value()); });
-    connect(pointBox_, &QSpinBox::editingFinished, this, [this] { addProbe(pointBox_->value()); });
+    // The box finishes its editing also when it loses the keyboard (a click
+    // on the string, another window): only Enter, with the keyboard still in
+    // the box, adds its point.
+    connect(pointBox_, &QSpinBox::editingFinished, this, [this] {
+        if (pointBox_->hasFocus()) {
+            addProbe(pointBox_->value());
+        }
+    });
     setTexts(title, notPrepared, english);
     resize(720, 480);
     rebuild();
@@ -172,19 +204,81 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
     levelAxis_->setTitleText(english ? QStringLiteral("level") : QStringLiteral("επίπεδο"));
     displacementAxis_->setTitleText(english ? QStringLiteral("displacement")
                                             : QStringLiteral("απομάκρυνση"));
+    canvas_->setAccessibleName(english ? QStringLiteral("chart of the probed points")
+                                       : QStringLiteral("διάγραμμα των σημείων του ανιχνευτή"));
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        lines_[i]->setName(
-            (english ? QStringLiteral("point %1") : QStringLiteral("σημείο %1")).arg(probes_[i]));
+        lines_[i]->setName(pointName(probes_[i]));
     }
+    for (std::size_t i = 0; i < removers_.size(); ++i) {
+        QToolButton* remove = removers_[i];
+        remove->setVisible(i < probes_.size());
+        if (i >= probes_.size()) {
+            continue;
+        }
+        remove->setText(pointName(probes_[i]) + QStringLiteral(" ×"));
+        QPalette palette = remove->palette();
+        palette.setColor(QPalette::ButtonText, probeColour(static_cast<int>(i)));
+        remove->setPalette(palette);
+        const QString name = (english ? QStringLiteral("remove the probe on point %1")
+                                      : QStringLiteral("αφαίρεση του ανιχνευτή στο σημείο %1"))
+                                 .arg(probes_[i]);
+        remove->setAccessibleName(name);
+        remove->setToolTip(name);
+    }
+    describe();
     schedulePicture();
+}
+
+QString PointProbeWindow::pointName(int point) const {
+    return (english_ ? QStringLiteral("point %1") : QStringLiteral("σημείο %1")).arg(point);
+}
+
+QColor PointProbeWindow::probeColour(int i) const {
+    return kProbeColours[colours_.at(static_cast<std::size_t>(i))].colour;
+}
+
+// What a screen reader says of the chart: its probes, each with its colour
+// and its displacement at the level shown.
+void PointProbeWindow::describe() {
+    if (!run_.prepared()) {
+        canvas_->setAccessibleDescription(message_->text());
+        return;
+    }
+    QStringList parts{(english_
+                           ? QStringLiteral("Displacement against level. Level shown: %1")
+                           : QStringLiteral("Απομάκρυνση ως προς το επίπεδο. Επίπεδο τώρα: %1"))
+                          .arg(level_)};
+    if (probes_.empty()) {
+        parts << (english_ ? QStringLiteral("no point probed yet")
+                           : QStringLiteral("κανένα σημείο ακόμη"));
+    }
+    for (std::size_t i = 0; i < probes_.size(); ++i) {
+        const ProbeColour& colour = kProbeColours[colours_[i]];
+        parts << QStringLiteral("%1 (%2): %3")
+                     .arg(pointName(probes_[i]),
+                          QString::fromUtf8(english_ ? colour.english : colour.greek),
+                          displacement(run_.table->at(probes_[i], level_)));
+    }
+    const QString text =
+        parts.join(english_ ? QStringLiteral("; ") : QStringLiteral("· ")) + QLatin1Char('.');
+    canvas_->setAccessibleDescription(text);
 }
 
 void PointProbeWindow::setRun(const RunView& run) {
     run_ = run;
     pointBox_->setRange(0, run.prepared() ? run.lastPoint : 0);
-    std::erase_if(probes_, [&](int point) { return point > run.lastPoint; });
+    const std::size_t before = probes_.size();
+    for (std::size_t i = probes_.size(); i-- > 0;) {
+        if (probes_[i] > run.lastPoint) {
+            probes_.erase(probes_.begin() + static_cast<std::ptrdiff_t>(i));
+            colours_.erase(colours_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
     level_ = std::clamp(level_, 0, run.lastLevel);
     rebuild();
+    if (probes_.size() != before && probesChanged_) {
+        probesChanged_();
+    }
 }
 
 bool PointProbeWindow::addProbe(int point) {
@@ -192,13 +286,39 @@ bool PointProbeWindow::addProbe(int point) {
         return false;
     }
     if (std::find(probes_.begin(), probes_.end(), point) == probes_.end()) {
+        // A probe keeps its colour while it lasts: a new one takes a colour
+        // no probe has, the oldest one's when there are four.
+        int colour = 0;
         if (static_cast<int>(probes_.size()) == kMostProbes) {
+            colour = colours_.front();
             probes_.erase(probes_.begin());
+            colours_.erase(colours_.begin());
+        } else {
+            while (std::find(colours_.begin(), colours_.end(), colour) != colours_.end()) {
+                ++colour;
+            }
         }
         probes_.push_back(point);
+        colours_.push_back(colour);
         rebuild();
+        if (probesChanged_) {
+            probesChanged_();
+        }
     }
     return true;
+}
+
+void PointProbeWindow::removeProbe(int point) {
+    const auto found = std::find(probes_.begin(), probes_.end(), point);
+    if (found == probes_.end()) {
+        return;
+    }
+    colours_.erase(colours_.begin() + (found - probes_.begin()));
+    probes_.erase(found);
+    rebuild();
+    if (probesChanged_) {
+        probesChanged_();
+    }
 }
 
 QLineSeries* PointProbeWindow::probeLine(int i) const {
@@ -210,6 +330,7 @@ void PointProbeWindow::setCurrentLevel(int level) {
     if (level != level_) {
         level_ = level;
         moveCursor();
+        describe();
     }
 }
 
@@ -221,6 +342,7 @@ void PointProbeWindow::rebuild() {
     lines_.clear();
     stack_->setCurrentWidget(run_.prepared() ? chartPage_ : message_);
     if (!run_.prepared()) {
+        setTexts(windowTitle(), message_->text(), english_);
         return;
     }
 
@@ -234,7 +356,7 @@ void PointProbeWindow::rebuild() {
             highest_ = std::max(highest_, p.y());
         }
         line->replace(points);
-        line->setPen(QPen(kProbeColours[i], 2));
+        line->setPen(QPen(probeColour(static_cast<int>(i)), 2));
         chart_->addSeries(line);
         line->attachAxis(levelAxis_);
         line->attachAxis(displacementAxis_);

@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "instruments/run_view.h"
@@ -18,6 +19,7 @@ class QLineSeries;
 class QPushButton;
 class QSpinBox;
 class QStackedLayout;
+class QToolButton;
 class QValueAxis;
 
 namespace palmos {
@@ -42,11 +44,18 @@ class PointProbeWindow : public QWidget {
     // is; a fifth probe replaces the oldest). Returns whether the point is a
     // point of the run.
     bool addProbe(int point);
+    // Removes the probe on point `point`, if there is one; its button in the
+    // chooser row does it.
+    void removeProbe(int point);
+    // Called after every change of the probes or of their colours.
+    void onProbesChanged(std::function<void()> changed) { probesChanged_ = std::move(changed); }
     // Moves the cursor to the level the animation shows now.
     void setCurrentLevel(int level);
     void setTexts(const QString& title, const QString& notPrepared, bool english);
 
     const std::vector<int>& probes() const { return probes_; }
+    // The colour of the i-th probe: its curve, its button, its ring.
+    QColor probeColour(int i) const;
     // The series of the i-th probe, as the chart shows it.
     QLineSeries* probeLine(int i) const;
     int currentLevel() const { return level_; }
@@ -60,12 +69,16 @@ class PointProbeWindow : public QWidget {
 
   private:
     void rebuild();
+    void describe();
+    QString pointName(int point) const;
     void moveCursor();
     void schedulePicture();
     void refreshPicture();
 
     RunView run_;
     std::vector<int> probes_;
+    std::vector<int> colours_;  // each probe's colour, an index of the palette
+    std::function<void()> probesChanged_;
     std::vector<QLineSeries*> lines_;
     int level_ = 0;
     bool english_ = true;
@@ -85,6 +98,7 @@ class PointProbeWindow : public QWidget {
     QSpinBox* pointBox_ = nullptr;
     QLabel* pointLabel_ = nullptr;
     QPushButton* add_ = nullptr;
+    std::vector<QToolButton*> removers_;
 };
 
 }  // namespace palmos

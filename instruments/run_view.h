@@ -4,6 +4,7 @@
 // instrument which level it shows now.
 #pragma once
 
+#include "core/end_mode.h"
 #include "core/level_table.h"
 
 namespace palmos {
@@ -19,7 +20,8 @@ struct RunView {
     bool driveOnRight = true;           // the drive end is drawn on the right, as on the string
     const char* driveName = "c";        // the speeds' names, as the bars name them
     const char* farName = "c";
-    int filling = 0;  // which filling of the tables this is (see tableFillings)
+    EndMode farEnd = EndMode::Fixed;  // the end at point 0, far from the drive
+    int filling = 0;                  // which filling of the tables this is (see tableFillings)
 
     bool prepared() const { return table != nullptr; }
 };

@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -23,33 +25,45 @@ SavePictureDialogs desktopSaveDialogs() {
             }};
 }
 
-QString defaultPictureName(const QDate& date) {
-    return QStringLiteral("palmos-%1.png").arg(date.toString(Qt::ISODate));
+QString defaultPictureName(const QString& what, const QDateTime& when) {
+    return QStringLiteral("palmos-%1-%2.png")
+        .arg(what, when.toString(QStringLiteral("yyyy-MM-dd-HHmm")));
 }
 
-bool savePicture(QWidget* window, bool english, const SavePictureDialogs& dialogs,
-                 const QDate& today) {
+QString pictureFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
+bool savePicture(QWidget* window, const QString& what, bool english,
+                 const SavePictureDialogs& dialogs, const QDateTime& now) {
     const QString title = instrumentCaption(InstrumentCaption::SavePicture, english);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty()) {
-        folder = QDir::homePath();
-    }
-    const QString path =
-        dialogs.askFileName(window, title, QDir(folder).filePath(defaultPictureName(today)));
+    const QString path = dialogs.askFileName(
+        window, title, QDir(pictureFolder()).filePath(defaultPictureName(what, now)));
     if (path.isEmpty()) {
         return false;
     }
 
+    // The picture goes to a file beside the chosen one, which takes its name
+    // only once the whole picture is written.
     const QImage picture = window->grab().toImage();
-    QImageWriter writer(path, "png");
-    if (writer.write(picture)) {
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else if (QImageWriter writer(&file, "png"); !writer.write(picture)) {
+        reason = writer.errorString();
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        reason = file.errorString();
+    }
+    if (reason.isEmpty()) {
         return true;
     }
     const QString native = QDir::toNativeSeparators(path);
-    const QString text = english ? QStringLiteral("The picture could not be saved to %1: %2.")
-                                       .arg(native, writer.errorString())
-                                 : QStringLiteral("Η εικόνα δεν αποθηκεύτηκε στο %1: %2.")
-                                       .arg(native, writer.errorString());
+    const QString text =
+        english ? QStringLiteral("The picture could not be saved to %1: %2.").arg(native, reason)
+                : QStringLiteral("Η εικόνα δεν αποθηκεύτηκε στο %1: %2.").arg(native, reason);
     dialogs.reportFailure(window, title, text);
     return false;
 }

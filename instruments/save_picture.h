@@ -1,10 +1,10 @@
 // Save picture...: a window's picture as PNG, through the desktop's save
-// dialog, with a default name that carries the date. The dialog asks before
-// it overwrites a file; a failure to write is reported in a message that says
-// what failed and where, and the program goes on.
+// dialog, in the user's pictures folder under a name that says what it shows
+// and when. The dialog asks before it overwrites a file; a failure to write is
+// reported in a message that says where and why, and the program goes on.
 #pragma once
 
-#include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <functional>
 
@@ -24,13 +24,19 @@ struct SavePictureDialogs {
 // QFileDialog::getSaveFileName and QMessageBox::warning.
 SavePictureDialogs desktopSaveDialogs();
 
-// "palmos-2026-12-08.png" for 8 December 2026.
-QString defaultPictureName(const QDate& date);
+// "palmos-space-time-2026-12-08-1430.png" for a picture of `what`
+// ("space-time") taken at 14:30 on 8 December 2026.
+QString defaultPictureName(const QString& what, const QDateTime& when);
 
-// Grabs `window` and asks where to save it. Returns true when a file was
-// written, false when the user cancelled or the writing failed (after the
-// failure was reported).
-bool savePicture(QWidget* window, bool english, const SavePictureDialogs& dialogs,
-                 const QDate& today = QDate::currentDate());
+// The user's pictures folder, or the home folder when there is none.
+QString pictureFolder();
+
+// Grabs `window` and asks where to save it, suggesting the default name for
+// `what` in the pictures folder. Returns true when a file was written, false
+// when the user cancelled or the writing failed (after the failure was
+// reported). A file that was there is replaced only by a whole picture.
+bool savePicture(QWidget* window, const QString& what, bool english,
+                 const SavePictureDialogs& dialogs,
+                 const QDateTime& now = QDateTime::currentDateTime());
 
 }  // namespace palmos

@@ -70,6 +70,50 @@ QImage spaceTimeImage(const RunView& run) {
     return image;
 }
 
+QString spaceTimeDescription(const RunView& run, bool english) {
+    if (!run.prepared()) {
+        return {};
+    }
+    const QString side = run.driveOnRight
+                             ? (english ? QStringLiteral("right") : QStringLiteral("δεξιά"))
+                             : (english ? QStringLiteral("left") : QStringLiteral("αριστερά"));
+    QString about =
+        (english
+             ? QStringLiteral("Points 0 to %1 run across, the driven end (point %1) on the %2; "
+                              "levels 0 to %3 go up, t from 0.0 to %4. Red is upward "
+                              "displacement, blue downward, white the string at rest. ")
+             : QStringLiteral("Τα σημεία 0 έως %1 απλώνονται οριζόντια, με το άκρο που κινείται "
+                              "(σημείο %1) %2· τα επίπεδα 0 έως %3 ανεβαίνουν, t από 0.0 έως %4. "
+                              "Το κόκκινο είναι απομάκρυνση προς τα πάνω, το μπλε προς τα κάτω, "
+                              "το λευκό η χορδή σε ηρεμία. "))
+            .arg(run.lastPoint)
+            .arg(side)
+            .arg(run.lastLevel)
+            .arg(run.lastLevel * run.timeStep, 0, 'f', 1);
+    const QString drive = text(std::string(run.driveName) + " = " + formatNumber(run.driveSpeed));
+    const QString far = text(std::string(run.farName) + " = " + formatNumber(run.farSpeed));
+    if (run.junction >= 0) {
+        about += (english ? QStringLiteral("%1 from the junction (point %2, the green line) to the "
+                                           "driven end, %3 from the junction to the far end, ")
+                          : QStringLiteral("%1 από το σημείο ένωσης (σημείο %2, η πράσινη γραμμή) "
+                                           "ως το άκρο που κινείται, %3 από το σημείο ένωσης ως "
+                                           "το άλλο άκρο, "))
+                     .arg(drive)
+                     .arg(run.junction)
+                     .arg(far);
+    } else {
+        about += (english ? QStringLiteral("%1 along the whole string to the far end, ")
+                          : QStringLiteral("%1 σε όλη τη χορδή ως το άλλο άκρο, "))
+                     .arg(drive);
+    }
+    const bool fixed = run.farEnd == EndMode::Fixed;
+    about += english ? QStringLiteral("point 0, which is %1.")
+                           .arg(fixed ? QStringLiteral("fixed") : QStringLiteral("free"))
+                     : QStringLiteral("το σημείο 0, που είναι %1.")
+                           .arg(fixed ? QStringLiteral("σταθερό") : QStringLiteral("ελεύθερο"));
+    return about;
+}
+
 SpaceTimeWindow::SpaceTimeWindow(const QString& title, const QString& notPrepared, bool english,
                                  QWidget* parent)
     : QWidget(parent, Qt::Window) {
@@ -82,7 +126,23 @@ void SpaceTimeWindow::setTexts(const QString& title, const QString& notPrepared,
     setWindowTitle(title);
     notPrepared_ = notPrepared;
     english_ = english;
+    about_ = spaceTimeDescription(run_, english_);
+    describeLevel();
     update();
+}
+
+// A tick changes only the last sentence: the rest was put together when the
+// run or the language changed.
+void SpaceTimeWindow::describeLevel() {
+    if (!run_.prepared()) {
+        setAccessibleDescription(notPrepared_);
+        return;
+    }
+    setAccessibleDescription(about_ + (english_
+                                           ? QStringLiteral(" The black line: level %1, t = %2.")
+                                           : QStringLiteral(" Η μαύρη γραμμή: επίπεδο %1, t = %2."))
+                                          .arg(level_)
+                                          .arg(level_ * run_.timeStep, 0, 'f', 1));
 }
 
 void SpaceTimeWindow::setRun(const RunView& run) {
@@ -90,6 +150,8 @@ void SpaceTimeWindow::setRun(const RunView& run) {
     image_ = spaceTimeImage(run);
     scale_ = run.prepared() ? largestDisplacement(run) : 0.0;
     level_ = std::clamp(level_, 0, run.lastLevel);
+    about_ = spaceTimeDescription(run_, english_);
+    describeLevel();
     layOut();
     update();
 }
@@ -104,6 +166,7 @@ void SpaceTimeWindow::setCurrentLevel(int level) {
         update(levelLineRect(level));
     }
     level_ = level;
+    describeLevel();
 }
 
 int SpaceTimeWindow::levelY(int level) const {

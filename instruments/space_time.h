@@ -24,10 +24,15 @@ double largestDisplacement(const RunView& run);
 // largest |u|. A null image before the first preparation.
 QImage spaceTimeImage(const RunView& run);
 
+// What the diagram shows, in words for a screen reader: the axes, the colours,
+// the media with their speeds and the far end. Empty before a run.
+QString spaceTimeDescription(const RunView& run, bool english);
+
 // The diagram's window: the picture with a colour bar, axes with ticks
 // (point; level and time), the junction, the media named by their speeds and
 // a line at the level shown now. Before a run is prepared it says so in one
-// line instead.
+// line instead. Its accessible description says the same in words, the
+// level shown included.
 class SpaceTimeWindow : public QWidget {
   public:
     // `notPrepared` is what it says before a run has been prepared.
@@ -60,6 +65,7 @@ class SpaceTimeWindow : public QWidget {
     void layOut();
     void drawAxes(class QPainter& painter) const;
     void drawColourBar(class QPainter& painter) const;
+    void describeLevel();
 
     RunView run_;
     QImage image_;   // one pixel per cell
@@ -67,6 +73,7 @@ class SpaceTimeWindow : public QWidget {
     double scale_ = 0.0;
     int level_ = 0;
     QString notPrepared_;
+    QString about_;  // spaceTimeDescription of the run, in the language in use
     bool english_ = true;
     QRect plot_;
     QRect bar_;

@@ -31,6 +31,7 @@ void PrepareSimpleSolution() {
     const EndMode end = window.stathero.Value() ? EndMode::Fixed : EndMode::Free;
     solveSimpleString(simpleRun.simpleTable, simpleRun.lastPoint, simpleRun.lambda, end);
     simpleRun.filledAt = ++tableFillings;
+    simpleRun.end = end;
 }
 
 void CheckSimpleSolution() {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/end_mode.h"
 #include "core/level_table.h"
 
 namespace palmos {
@@ -26,6 +27,8 @@ struct SimpleRun {
     // The program's count of table fillings when this table was last filled
     // (0: never); read by the instruments only.
     int filledAt = 0;
+    // The far end of the last preparation; read by the instruments only.
+    EndMode end = EndMode::Fixed;
 };
 inline SimpleRun simpleRun;
 

@@ -3,9 +3,18 @@
 // exactly as it would be without them.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QBackingStore>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineSeries>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <vector>
 
 #include "app/instruments.h"
@@ -18,6 +27,7 @@
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
+#include "ui/form.h"
 #include "ui/zoom.h"
 
 namespace palmos {
@@ -156,6 +166,162 @@ TEST_F(Instruments, ClickOnACircleAddsItsProbe) {
     EXPECT_EQ(instruments.pointProbeWindow()->probes(), std::vector<int>{45});
     EXPECT_FALSE(instruments.pickingCircle());
 }
+
+// Choosing the probe and then working elsewhere adds nothing: neither the
+// keyboard leaving the probe's box for the string's window nor a click there
+// away from the circles.
+TEST_F(Instruments, OnlyAClickOnACircleAddsAProbe) {
+    ui::dispatch([] { dyomessa().Command1_Click(); });
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openPointProbe();
+    PointProbeWindow& probe = *instruments.pointProbeWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&probe));
+    ASSERT_EQ(QApplication::focusWidget(), probe.findChild<QSpinBox*>());
+    dyomessa().activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &dyomessa());
+    ASSERT_EQ(QApplication::activeWindow(), &dyomessa());
+    const QPoint away(dyomessa().width() / 2, 2);
+    ASSERT_EQ(dyomessa().Shape1.indexAt(away), -1);
+    QTest::mouseClick(&dyomessa(), Qt::LeftButton, {}, away);
+    EXPECT_TRUE(probe.probes().empty());
+    EXPECT_FALSE(instruments.pickingCircle());
+}
+
+// The window's backing store, where the partial repaints go on the offscreen
+// platform, after the repaints due.
+QImage onScreen(QWidget& window) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    const auto* image = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    return image == nullptr ? QImage() : image->convertToFormat(QImage::Format_RGB32);
+}
+
+// How many pixels of `box` are near `colour`.
+int pixelsOf(const QImage& image, const QRectF& box, const QColor& colour) {
+    int count = 0;
+    const QRect pixels = box.toAlignedRect() & image.rect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor seen = image.pixelColor(x, y);
+            count += std::abs(seen.red() - colour.red()) + std::abs(seen.green() - colour.green()) +
+                         std::abs(seen.blue() - colour.blue()) <
+                     40;
+        }
+    }
+    return count;
+}
+
+struct MarkRow {
+    const char* name;
+    // Takes the probe on point 45 away, or closes its window.
+    void (*unmark)(PointProbeWindow& probe);
+};
+
+class ProbeMark : public Instruments, public ::testing::WithParamInterface<MarkRow> {};
+
+// A click on circle 45 probes point 45, and the circle is ringed in the
+// probe's colour as it moves, its own colours untouched, until the probe is
+// removed or its window closed.
+TEST_P(ProbeMark, RingsTheProbedCircleUntilTheProbeGoes) {
+    ui::dispatch([] { dyomessa().Command1_Click(); });
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openPointProbe();
+    ui::Form& window = dyomessa();
+    QCoreApplication::processEvents();  // the window is exposed and painted once
+    const ui::Shape& circle = dyomessa().Shape1(45);
+    const QColor fill = circle.FillColor();
+    QTest::mouseClick(&window, Qt::LeftButton, {}, circle.pixelBox().center().toPoint());
+    PointProbeWindow& probe = *instruments.pointProbeWindow();
+    ASSERT_EQ(probe.probes(), std::vector<int>{45});
+    const QColor colour = probe.probeColour(0);
+
+    // (The use tests run at 100 %: a logical pixel is a pixel of the image.)
+    const QRectF resting = ui::ringBox(circle.pixelBox());
+    EXPECT_GT(pixelsOf(onScreen(window), resting, colour), 8);
+    // The pulse lifts the circle; the ring goes with it.
+    for (int tick = 0; tick < 60 && ui::ringBox(circle.pixelBox()).intersects(resting); ++tick) {
+        dyomessa().Timer1.fire();
+    }
+    const QRectF lifted = ui::ringBox(circle.pixelBox());
+    ASSERT_FALSE(lifted.intersects(resting));
+    EXPECT_GT(pixelsOf(onScreen(window), lifted, colour), 8);
+    EXPECT_EQ(pixelsOf(onScreen(window), resting, colour), 0);
+    EXPECT_EQ(circle.FillColor(), fill);
+
+    GetParam().unmark(probe);
+    EXPECT_EQ(pixelsOf(onScreen(window), lifted, colour), 0);
+    EXPECT_TRUE(onScreen(window) == window.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ProbeMark,
+    ::testing::Values(MarkRow{"RemovedByItsButton",
+                              [](PointProbeWindow& probe) {
+                                  QToolButton* remove = probe.findChild<QToolButton*>();
+                                  ASSERT_NE(remove, nullptr);
+                                  EXPECT_EQ(remove->accessibleName(),
+                                            QStringLiteral("remove the probe on point 45"));
+                                  QTest::mouseClick(remove, Qt::LeftButton);
+                                  EXPECT_TRUE(probe.probes().empty());
+                              }},
+                      MarkRow{"GoneWithItsWindow", [](PointProbeWindow& probe) { probe.close(); }}),
+    kRowName);
+
+struct PictureRow {
+    const char* name;
+    bool twoMedia;
+    int shown;  // the simulation window (0), or the instrument 1, 2 or 3 of its menu
+    const char* what;
+    const char* folder;  // the pictures folder made in the home folder, if any
+};
+
+class DefaultPicture : public Instruments, public ::testing::WithParamInterface<PictureRow> {};
+
+// Save picture... in the right-click menu of a window or of an instrument
+// suggests the pictures folder, or the home folder when there is none, and a
+// name that says what and when.
+TEST_P(DefaultPicture, NamesWhatIsSavedAndWhen) {
+    const PictureRow& row = GetParam();
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toLocal8Bit());
+    const QString folder = home.filePath(QString::fromLatin1(row.folder));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    InstrumentSet& set = row.twoMedia ? twoMediaInstruments() : simpleSolutionInstruments();
+    openAll(set);
+    QString suggested;
+    set.setSaveDialogs({[&](QWidget*, const QString&, const QString& name) {
+                            suggested = name;
+                            return QString();
+                        },
+                        [](QWidget*, const QString&, const QString&) {}});
+    QWidget* const windows[] = {row.twoMedia ? static_cast<QWidget*>(&dyomessa()) : &ypervola(),
+                                set.spaceTimeWindow(), set.pointProbeWindow(),
+                                set.measuredRatiosWindow()};
+    QWidget* window = windows[row.shown];
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, window->mapToGlobal(QPoint()));
+    QApplication::sendEvent(window, &menuKey);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* item : menu->actions()) {
+        if (item->text() == QStringLiteral("Save picture...")) {
+            menu->close();
+            item->trigger();
+        }
+    }
+    EXPECT_EQ(QFileInfo(suggested).absolutePath(), QDir(folder).absolutePath());
+    const QRegularExpression name(QStringLiteral("^palmos-%1-\\d{4}-\\d\\d-\\d\\d-\\d{4}\\.png$")
+                                      .arg(QString::fromLatin1(row.what)));
+    EXPECT_TRUE(name.match(QFileInfo(suggested).fileName()).hasMatch()) << suggested.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, DefaultPicture,
+    ::testing::Values(PictureRow{"SimpleSolution", false, 0, "simple-solution", "Pictures"},
+                      PictureRow{"TwoMediaWithoutPictures", true, 0, "two-media", "."},
+                      PictureRow{"SpaceTime", true, 1, "space-time", "Pictures"},
+                      PictureRow{"PointProbe", false, 2, "point-probe", "Pictures"},
+                      PictureRow{"MeasuredRatios", true, 3, "measured-ratios", "Pictures"}),
+    kRowName);
 
 // Open instruments follow the language switch and the zoom.
 TEST_F(Instruments, FollowTheLanguageAndTheZoom) {

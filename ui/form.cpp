@@ -69,11 +69,24 @@ int twipsToPixels(double twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel()));
 }
 
+// The ring around a marked circle: a gap, then its line.
+int ringGap() {
+    return zoomedPixels(2);
+}
+int ringPen() {
+    return zoomedPixels(2);
+}
+
 }  // namespace
 
 double twipsPerPixel() {
     const double dpi = screen() != nullptr ? screen()->logicalDotsPerInchX() : 96.0;
     return 1440.0 / (dpi > 0 ? dpi : 96.0) / zoom();
+}
+
+QRectF ringBox(const QRectF& circleBox) {
+    const double reach = ringGap() + ringPen();
+    return circleBox.adjusted(-reach, -reach, reach, reach);
 }
 
 double screenWidth() {
@@ -478,6 +491,23 @@ void Form::paintEvent(QPaintEvent* event) {
             painter.setPen(QPen(shape.BorderColor(), 1));
             painter.setBrush(shape.FillStyle() == 0 ? QBrush(shape.FillColor()) : Qt::NoBrush);
             painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+    }
+    // The rings, over every circle.
+    painter.setBrush(Qt::NoBrush);
+    const double middle = ringGap() + ringPen() / 2.0;
+    for (const ShapeArray* shapes : shapes_) {
+        for (int i = 0; i < shapes->count(); ++i) {
+            const Shape& shape = (*shapes)(i);
+            if (!shape.ringColour().isValid()) {
+                continue;
+            }
+            const QRectF box = shape.pixelBox();
+            if (!region.intersects(ringBox(box).toAlignedRect().adjusted(-1, -1, 1, 1))) {
+                continue;
+            }
+            painter.setPen(QPen(shape.ringColour(), ringPen()));
+            painter.drawEllipse(box.adjusted(-middle, -middle, middle, middle));
         }
     }
 }

@@ -33,6 +33,10 @@ double twipsPerPixel();
 double screenWidth();
 double screenHeight();
 
+// Where the ring around a circle with this box (logical pixels) is drawn,
+// its pen included: a gap and a line of a few design pixels each.
+QRectF ringBox(const QRectF& circleBox);
+
 class Form : public QWidget {
   public:
     Form(const QString& caption, const Font& font, int clientWidth, int clientHeight);

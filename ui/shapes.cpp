@@ -9,9 +9,9 @@ namespace ui {
 
 template <class Change>
 void Shape::moveOrRedraw(Change change) {
-    const QRectF before = pixelBox();
+    const QRectF before = paintedBox();
     change();
-    form_->updateBox(before.united(pixelBox()));
+    form_->updateBox(before.united(paintedBox()));
 }
 
 void Shape::setLeft(float left) {
@@ -32,6 +32,10 @@ QSizeF Shape::pixelSize() const {
 
 QRectF Shape::pixelBox() const {
     return {form_->toPixels(left_, top_), pixelSize()};
+}
+
+QRectF Shape::paintedBox() const {
+    return ring_.isValid() ? ringBox(pixelBox()) : pixelBox();
 }
 
 float Shape::Width() const {
@@ -98,6 +102,21 @@ int ShapeArray::indexAt(QPointF pixels) const {
         }
     }
     return -1;
+}
+
+void ShapeArray::setRings(const std::vector<std::pair<int, QColor>>& rings) {
+    for (int i = 0; i < count(); ++i) {
+        QColor colour;
+        for (const auto& [index, ring] : rings) {
+            if (index == i) {
+                colour = ring;
+            }
+        }
+        Shape& shape = shapes_[static_cast<std::size_t>(i)];
+        if (colour != shape.ring_) {
+            shape.moveOrRedraw([&] { shape.ring_ = colour; });
+        }
+    }
 }
 
 }  // namespace ui

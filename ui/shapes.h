@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QSizeF>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -35,6 +36,14 @@ class Shape {
     int FillStyle() const { return fillStyle_; }
     void setFillStyle(int style);
 
+    // A ring drawn around the circle, over the circles, by what watches the
+    // window (an invalid colour: none). It is not a property of the circle:
+    // the window's code never sets or reads it, and it leaves the circle's
+    // own colours as they are.
+    QColor ringColour() const { return ring_; }
+    // The box the circle and its ring paint, in logical pixels.
+    QRectF paintedBox() const;
+
   private:
     friend class ShapeArray;
     // Repaints where the circle was before `change` and where it is after.
@@ -49,6 +58,7 @@ class Shape {
     QColor border_ = Qt::black;
     QColor fill_ = Qt::black;
     int fillStyle_ = 1;
+    QColor ring_;
 };
 
 class ShapeArray {
@@ -63,6 +73,9 @@ class ShapeArray {
     int count() const { return static_cast<int>(shapes_.size()); }
     // The circle drawn at a point of the window (logical pixels), or -1.
     int indexAt(QPointF pixels) const;
+    // Rings around these circles (index, colour), none around the others.
+    // Only the boxes of the rings that come or go are repainted.
+    void setRings(const std::vector<std::pair<int, QColor>>& rings);
 
   private:
     std::vector<Shape> shapes_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include "instruments/captions.h"
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
+#include "instruments/measured_ratios_window.h"
 #include "instruments/point_probe.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
@@ -23,6 +25,8 @@
 
 namespace palmos {
 namespace {
+
+using palmos::PrintTo;
 
 // A small table: points 0..3, levels 0..2, with u(3, 0) = 0.5 the largest
 // value, u(0, 2) = -0.5, u(1, 1) = 0.25 and zeros elsewhere.
@@ -143,7 +147,10 @@ TEST(SavePicture, ToAReadOnlyFolderReportsWhatFailedAndWhere) {
         probe.remove();
         folder = QStringLiteral("/proc");
     }
-    const QString path = QDir(folder).filePath(QStringLiteral("palmos-2026-12-08.png"));
+    const QString path = QDir(folder).filePath(QStringLiteral("palmos-two-media.png"));
+    // What the system says when the file cannot be made there.
+    QFile direct(path);
+    ASSERT_FALSE(direct.open(QIODevice::WriteOnly));
 
     QWidget window;
     window.resize(100, 80);
@@ -155,13 +162,121 @@ TEST(SavePicture, ToAReadOnlyFolderReportsWhatFailedAndWhere) {
             return path;
         },
         [&](QWidget*, const QString&, const QString& text) { reports << text; }};
-    EXPECT_FALSE(savePicture(&window, true, dialogs, QDate(2026, 12, 8)));
-    EXPECT_TRUE(suggested.endsWith(QStringLiteral("/palmos-2026-12-08.png")));
+    EXPECT_FALSE(savePicture(&window, QStringLiteral("two-media"), true, dialogs,
+                             QDateTime(QDate(2026, 12, 8), QTime(14, 30))));
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("/palmos-two-media-2026-12-08-1430.png")));
     ASSERT_EQ(reports.size(), 1);
     EXPECT_TRUE(reports[0].contains(path)) << reports[0].toStdString();
+    EXPECT_TRUE(reports[0].contains(direct.errorString()))
+        << reports[0].toStdString() << " / " << direct.errorString().toStdString();
     EXPECT_FALSE(QFile::exists(path));
     QFile::setPermissions(temporary.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+// What a screen reader finds in a window: the name and the description of
+// the window and of everything in it.
+QStringList readerTexts(QAccessibleInterface* item) {
+    QStringList texts{item->text(QAccessible::Name), item->text(QAccessible::Description)};
+    for (int i = 0; i < item->childCount(); ++i) {
+        texts << readerTexts(item->child(i));
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+struct ReaderRow {
+    const char* name;
+    bool english;
+    // What the window shows, of a step-mode run with c1 = 0.5, c2 = 0.2.
+    std::unique_ptr<QWidget> (*open)(const RunView& run, bool english);
+    std::vector<const char*> texts;  // each found whole in one name or description
+};
+
+class ScreenReader : public ::testing::TestWithParam<ReaderRow> {};
+
+TEST_P(ScreenReader, ReadsTheNumbersTheWindowShows) {
+    const ReaderRow& row = GetParam();
+    LevelTable u(kStepPoints, kStepLevels);
+    LevelTable v(kStepPoints, kStepLevels);
+    LevelTable s(kStepPoints, kStepLevels);
+    solveStepMode(u, v, s, {.c1 = 0.5, .c2 = 0.2});
+    u.set(10, 700, 0.25);  // what the probe reads at the level shown
+    const RunView run{.table = &u,
+                      .lastLevel = 1501,
+                      .lastPoint = 60,
+                      .junction = 30,
+                      .driveSpeed = 0.2,
+                      .farSpeed = 0.5,
+                      .driveName = "c2",
+                      .farName = "c1",
+                      .farEnd = EndMode::Free};
+    const std::unique_ptr<QWidget> window = row.open(run, row.english);
+    const QStringList texts = readerTexts(QAccessible::queryAccessibleInterface(window.get()));
+    for (const char* expected : row.texts) {
+        const QString text = QString::fromUtf8(expected);
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                [&](const QString& said) { return said.contains(text); }))
+            << expected << " not in: " << texts.join(QStringLiteral(" | ")).toStdString();
+    }
+}
+
+std::unique_ptr<QWidget> ratiosWindow(const RunView& run, bool english) {
+    auto window =
+        std::make_unique<MeasuredRatiosWindow>(QStringLiteral("r"), QStringLiteral("-"), english);
+    window->setRatios(RatiosView{
+        measureRatios(*run.table, {.driveSpeed = run.driveSpeed, .farSpeed = run.farSpeed}), 0.5,
+        0.2});
+    return window;
+}
+
+// A window of the run at `level`.
+template <class Window>
+std::unique_ptr<Window> atLevel(const RunView& run, bool english, int level) {
+    auto window = std::make_unique<Window>(QStringLiteral("w"), QStringLiteral("-"), english);
+    window->setRun(run);
+    window->setCurrentLevel(level);
+    return window;
+}
+
+std::unique_ptr<QWidget> probeWindow(const RunView& run, bool english) {
+    auto window = atLevel<PointProbeWindow>(run, english, 700);
+    window->addProbe(45);
+    window->addProbe(10);
+    window->removeProbe(45);
+    window->addProbe(59);  // takes the colour the removed probe left
+    return window;
+}
+
+std::unique_ptr<QWidget> spaceTimeWindow(const RunView& run, bool english) {
+    return atLevel<SpaceTimeWindow>(run, english, 750);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ScreenReader,
+    ::testing::Values(
+        ReaderRow{"MeasuredRatiosEnglish",
+                  true,
+                  ratiosWindow,
+                  {"From the formula, for c1 = 0.50 and c2 = 0.20:", "A1/A0 = 0.23    B1/A0 = 1.23",
+                   "Measured in the run's table:\n    A1/A0 = 0.23\n    B1/A0 = 1.22"}},
+        ReaderRow{"MeasuredRatiosGreek",
+                  false,
+                  ratiosWindow,
+                  {"Από τον τύπο, για c1 = 0.50 και c2 = 0.20:", "A1/A0 = 0.23    B1/A0 = 1.23",
+                   "Μετρημένοι στον πίνακα της κίνησης:\n    A1/A0 = 0.23\n    B1/A0 = 1.22",
+                   "στο σημείο 32"}},
+        ReaderRow{"PointProbeEnglish",
+                  true,
+                  probeWindow,
+                  {"Level shown: 700; point 10 (red): 0.250;",
+                   "point 59 (blue):", "remove the probe on point 59"}},
+        ReaderRow{"SpaceTimeEnglish",
+                  true,
+                  spaceTimeWindow,
+                  {"c2 = 0.20 from the junction (point 30",
+                   "c1 = 0.50 from the junction to the far end, point 0, which is free.",
+                   "level 750, t = 450.0."}}),
+    kRowName);
 
 TEST(InstrumentMenu, OpensOnTheBackgroundInTheChosenLanguageButNotOnAControl) {
     QWidget window;
