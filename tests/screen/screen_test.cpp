@@ -1,6 +1,6 @@
 // The program on a real X display (Xvfb, Qt's xcb platform), read back from
 // the screen's own pixels: what the student sees, not what the widgets
-// believe they drew. run_on_xvfb.sh starts the display, at the size a test's
+// believe they drew. scripts/run-on-xvfb starts the display, at the size a test's
 // CTest entry names, without a window manager or under openbox.
 #include <gtest/gtest.h>
 
