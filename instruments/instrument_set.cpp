@@ -168,6 +168,11 @@ void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
 }
 
 void InstrumentSet::show(QWidget* instrument) {
+    // The menu that opened it closes first: a tool window that takes the
+    // keyboard does not close it the way another window does.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
     retitle();
     run_ = {};  // read the run afresh for the window just opened
     update();
