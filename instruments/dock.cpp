@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 #include "ui/zoom.h"
@@ -150,6 +151,10 @@ void InstrumentDock::add(QWidget* instrument) {
     // band wins.
     instrument->setMinimumSize(1, 1);
     instrument->installEventFilter(this);
+    // A window manager frames the window once it is shown, and tells its
+    // frame by the time the window is first exposed.
+    instrument->createWinId();
+    instrument->windowHandle()->installEventFilter(this);
     instruments_.emplace_back(instrument);
 }
 
@@ -181,8 +186,16 @@ bool InstrumentDock::clearOfSwing() const {
     return !freeBand(*window_, string_(true), kLeastBand).isEmpty();
 }
 
+// Until a window manager has told an instrument's frame, the frame of one it
+// has already framed stands in for it: they are framed alike.
 void InstrumentDock::place(QWidget* instrument, const QRect& frame) {
-    const QRect inside = frame.marginsRemoved(frameMargins(instrument));
+    QMargins margins = frameMargins(instrument);
+    for (const QWidget* other : instruments_) {
+        if (margins.isNull() && other != nullptr && other->isVisible()) {
+            margins = frameMargins(other);
+        }
+    }
+    const QRect inside = frame.marginsRemoved(margins);
     placing_ = true;
     instrument->setGeometry(inside);
     placing_ = false;
@@ -238,20 +251,31 @@ bool InstrumentDock::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Resize:
         case QEvent::Move:
+        case QEvent::Expose:
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
             if (placing_) {
                 break;
             }
             if (watched == window_) {
                 layOut();
-            } else if (const QMargins margins = frameMargins(static_cast<QWidget*>(watched));
-                       watched->property(kMargins).value<QMargins>() != margins) {
-                watched->setProperty(kMargins, QVariant::fromValue(margins));
-                layOut();
+                break;
+            }
+            for (QWidget* instrument : instruments_) {
+                if (instrument != nullptr &&
+                    (watched == instrument || watched == instrument->windowHandle())) {
+                    const QMargins margins = frameMargins(instrument);
+                    if (instrument->property(kMargins).value<QMargins>() != margins) {
+                        instrument->setProperty(kMargins, QVariant::fromValue(margins));
+                        layOut();
+                    }
+                    break;
+                }
             }
             break;
         case QEvent::Show:
         case QEvent::Hide:
-            if (watched != window_) {
+            if (watched != window_ && watched->isWidgetType()) {
                 layOut();
             }
             break;
