@@ -1,7 +1,8 @@
 // Where a simulation window's instruments go: docked side by side in the free
 // band of the window, the largest part of it that neither a control nor the
 // string's swing reaches, or detached into a window of their own anywhere on
-// the screen. Pure geometry in logical pixels; nothing here moves a window.
+// the screen. The free functions are plain geometry in logical pixels; the
+// dock places the windows with them.
 #pragma once
 
 #include <QObject>
