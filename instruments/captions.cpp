@@ -18,6 +18,8 @@ constexpr CaptionRow kCaptions[] = {
     {InstrumentCaption::SavePicture, "Save picture...", "Αποθήκευση εικόνας..."},
     {InstrumentCaption::CopyData, "Copy data", "Αντιγραφή δεδομένων"},
     {InstrumentCaption::PressStartFirst, "Press START first.", "Πατήστε πρώτα ΞΕΚΙΝΑ."},
+    {InstrumentCaption::Detach, "Open in a window of its own", "Άνοιγμα σε δικό του παράθυρο"},
+    {InstrumentCaption::Dock, "Dock beside the string", "Επιστροφή δίπλα στη χορδή"},
 };
 
 }  // namespace

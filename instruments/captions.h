@@ -13,6 +13,8 @@ enum class InstrumentCaption {
     SavePicture,
     CopyData,
     PressStartFirst,
+    Detach,
+    Dock,
 };
 
 QString instrumentCaption(InstrumentCaption caption, bool english);

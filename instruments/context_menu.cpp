@@ -57,6 +57,14 @@ void InstrumentMenu::fill() {
     menu_->addSeparator();
     add(InstrumentCaption::SavePicture, actions_.savePicture);
     add(InstrumentCaption::CopyData, actions_.copyData);
+    if (actions_.detached) {
+        menu_->addSeparator();
+        if (actions_.detached()) {
+            add(InstrumentCaption::Dock, actions_.dock);
+        } else {
+            add(InstrumentCaption::Detach, actions_.detach);
+        }
+    }
 }
 
 void InstrumentMenu::popup(const QPoint& global) {

@@ -18,6 +18,11 @@ struct InstrumentActions {
     std::function<void()> measuredRatios = {};
     std::function<void()> savePicture = {};
     std::function<void()> copyData = {};
+    // An instrument's own menu: into a window of its own, or back into the
+    // dock; `detached` tells which of the two the menu offers.
+    std::function<void()> detach = {};
+    std::function<void()> dock = {};
+    std::function<bool()> detached = {};
 };
 
 class InstrumentMenu : public QObject {

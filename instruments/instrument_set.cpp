@@ -9,6 +9,7 @@
 
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
+#include "instruments/dock.h"
 #include "instruments/point_probe.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
@@ -44,6 +45,9 @@ InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
         actions.measuredRatios = [this] { openMeasuredRatios(); };
     }
     menu_ = installInstrumentMenu(window, source_.english, std::move(actions));
+    dock_ = new InstrumentDock(window, [this](bool swing) {
+        return source_.stringReach ? source_.stringReach(swing) : QRect();
+    });
     // Runs are prepared and stepped by buttons, this window's or another's
     // (TWO MEDIA on the introduction prepares the two-media run): after each
     // click of any window's button the set looks again, a cheap comparison
@@ -94,6 +98,8 @@ void InstrumentSet::update() {
         if (ratios_) {
             ratios_->setRatios(run.prepared() ? std::optional(source_.ratios(run)) : std::nullopt);
         }
+        // Another run may swing further: the dock makes room for it.
+        dock_->layOut();
     }
     const int level = std::clamp(source_.levelShown(), 0, std::max(0, run.lastLevel));
     if (level != level_) {
@@ -134,8 +140,12 @@ void InstrumentSet::refont(QWidget* instrument) {
 }
 
 void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
+    dock_->add(instrument);
     refont(instrument);
-    ui::onZoomChanged(instrument, [this, instrument] { refont(instrument); });
+    ui::onZoomChanged(instrument, [this, instrument] {
+        refont(instrument);
+        dock_->layOut();
+    });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), instrument);
     // The keyboard goes back to the window the instrument belongs to, with or
     // without a window manager to give it back.
@@ -151,10 +161,18 @@ void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
                                    palmos::savePicture(instrument, pictureName(instrument),
                                                        source_.english(), saveDialogs_);
                                },
-                           .copyData = std::move(copy)});
+                           .copyData = std::move(copy),
+                           .detach = [this, instrument] { dock_->detach(instrument); },
+                           .dock = [this, instrument] { dock_->dock(instrument); },
+                           .detached = [this, instrument] { return dock_->detached(instrument); }});
 }
 
 void InstrumentSet::show(QWidget* instrument) {
+    // The menu that opened it closes first: a tool window that takes the
+    // keyboard does not close it the way another window does.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
     retitle();
     run_ = {};  // read the run afresh for the window just opened
     update();

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -26,6 +27,7 @@ class Timer;
 
 namespace palmos {
 
+class InstrumentDock;
 class InstrumentMenu;
 
 // What a simulation window tells its instruments, each asked when needed.
@@ -45,6 +47,10 @@ struct RunSource {
     std::function<bool()> english;
     // What a picture of the window is called in its file's name.
     const char* pictureName = "window";
+    // The box of the window (logical pixels) that the string's circles can
+    // reach with the run shown (`swing`), or that they cover as they stand;
+    // the instruments dock outside it.
+    std::function<QRect(bool swing)> stringReach = {};
 };
 
 class InstrumentSet : public QObject {
@@ -68,6 +74,9 @@ class InstrumentSet : public QObject {
     void copyData();
 
     InstrumentMenu* menu() const { return menu_; }
+    // Where the instruments stand: docked in the window's free band, or
+    // detached.
+    InstrumentDock& dock() const { return *dock_; }
     SpaceTimeWindow* spaceTimeWindow() const { return spaceTime_; }
     PointProbeWindow* pointProbeWindow() const { return probe_; }
     MeasuredRatiosWindow* measuredRatiosWindow() const { return ratios_; }
@@ -96,6 +105,7 @@ class InstrumentSet : public QObject {
     QWidget* window_;
     RunSource source_;
     InstrumentMenu* menu_;
+    InstrumentDock* dock_;
     QPointer<SpaceTimeWindow> spaceTime_;
     QPointer<PointProbeWindow> probe_;
     QPointer<MeasuredRatiosWindow> ratios_;
