@@ -49,9 +49,8 @@ QRect onScreen(const QRect& box) {
     return box & QGuiApplication::primaryScreen()->geometry();
 }
 
-// Pixels of a box that stand out from its most common colour by more than a
-// third of the scale in some channel: the ink of its text.
-int inkIn(const QImage& screen, const QRect& whole) {
+// How many pixels of each colour the part of a box on the screen has.
+std::map<QRgb, int> coloursIn(const QImage& screen, const QRect& whole) {
     const QRect box = onScreen(whole);
     std::map<QRgb, int> counts;
     for (int y = box.top(); y <= box.bottom(); ++y) {
@@ -59,12 +58,23 @@ int inkIn(const QImage& screen, const QRect& whole) {
             ++counts[screen.pixel(x, y)];
         }
     }
+    return counts;
+}
+
+QRgb commonest(const std::map<QRgb, int>& counts) {
+    return std::max_element(counts.begin(), counts.end(),
+                            [](auto& a, auto& b) { return a.second < b.second; })
+        ->first;
+}
+
+// Pixels of a box that stand out from its most common colour by more than a
+// third of the scale in some channel: the ink of its text.
+int inkIn(const QImage& screen, const QRect& whole) {
+    const std::map<QRgb, int> counts = coloursIn(screen, whole);
     if (counts.empty()) {
         return 0;
     }
-    const QRgb ground = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
-                            return a.second < b.second;
-                        })->first;
+    const QRgb ground = commonest(counts);
     int ink = 0;
     for (const auto& [colour, count] : counts) {
         const int apart = std::max({std::abs(qRed(colour) - qRed(ground)),
@@ -137,16 +147,7 @@ double luminance(QRgb colour) {
 
 // The colour that covers most of a box.
 QRgb faceOf(const QImage& screen, const QRect& whole) {
-    const QRect box = onScreen(whole);
-    std::map<QRgb, int> counts;
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            ++counts[screen.pixel(x, y)];
-        }
-    }
-    return std::max_element(counts.begin(), counts.end(),
-                            [](auto& a, auto& b) { return a.second < b.second; })
-        ->first;
+    return commonest(coloursIn(screen, whole));
 }
 
 void expectSelectedEndStandsOut(Dyomessa& window) {
@@ -232,8 +233,8 @@ TEST_F(RealScreen, WindowsTheProgramPlacesKeepTheirFramesOnTheScreen) {
             return window->windowHandle()->frameMargins().top() > 0;
         })) << window->windowTitle().toStdString()
             << " has no title bar";
-        settle();
-        EXPECT_TRUE(screen.contains(window->frameGeometry()))
+        // The program places the window again once its frame is known.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(window->frameGeometry()); }))
             << window->windowTitle().toStdString() << " framed at " << window->frameGeometry().x()
             << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
             << window->frameGeometry().height();
