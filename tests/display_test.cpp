@@ -13,6 +13,7 @@
 #include "app/introduction.h"
 #include "app/language.h"
 #include "single_string/window.h"
+#include "tests/support/contrast.h"
 #include "tests/support/rows.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
@@ -190,21 +191,7 @@ TEST_F(Display, GridPassesBeneathTheLabels) {
     EXPECT_GT(lineBeside, 0);
 }
 
-// WCAG's relative luminance and contrast ratio of two colours.
-double luminance(QRgb colour) {
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
-           0.0722 * channel(qBlue(colour));
-}
-
-double contrast(QRgb a, QRgb b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using testing_support::contrast;
 
 struct FocusRow {
     const char* name;

@@ -20,6 +20,7 @@
 #include "app/language.h"
 #include "elliptic/window.h"
 #include "single_string/window.h"
+#include "tests/support/contrast.h"
 #include "two_media/window.h"
 #include "ui/events.h"
 #include "ui/zoom.h"
@@ -135,16 +136,6 @@ int expectInkInEveryText(const ui::Form& window) {
     return looked;
 }
 
-// Relative luminance, as contrast ratios are defined.
-double luminance(QRgb colour) {
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
-           0.0722 * channel(qBlue(colour));
-}
-
 // The colour that covers most of a box.
 QRgb faceOf(const QImage& screen, const QRect& whole) {
     return commonest(coloursIn(screen, whole));
@@ -156,9 +147,8 @@ void expectSelectedEndStandsOut(Dyomessa& window) {
         return faceOf(screen, QRect(option.mapToGlobal(QPoint(0, 0)), option.size()));
     };
     const bool fixedChosen = window.stathero1.Value();
-    const double chosen = luminance(face(fixedChosen ? window.stathero1 : window.elefthero1));
-    const double other = luminance(face(fixedChosen ? window.elefthero1 : window.stathero1));
-    EXPECT_GE((std::max(chosen, other) + 0.05) / (std::min(chosen, other) + 0.05), 3.0);
+    EXPECT_GE(testing_support::contrast(face(window.stathero1), face(window.elefthero1)), 3.0)
+        << (fixedChosen ? "FIXED END" : "FREE END") << " chosen";
 }
 
 class RealScreen : public ::testing::Test {
