@@ -324,51 +324,30 @@ void TextBox::setText(const QString& text) {
     }
 }
 
-// The blocks in view, each drawn from its layout, as QPlainTextEdit draws
-// them, with the selection.
-void TextBox::drawVisibleText(QPainter& painter, const QRect& area) {
-    const QTextCursor cursor = textCursor();
+// Large type: the blocks in view, each drawn from its layout as
+// QPlainTextEdit would, with glyphs from the glyph cache. A selection is rare
+// in a readout and is left to Qt's own drawing.
+void TextBox::paintEvent(QPaintEvent* event) {
+    if (!isLargeType(font(), devicePixelRatioF()) || textCursor().hasSelection()) {
+        QPlainTextEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(viewport());
+    const QColor colour = textColour(*this, QPalette::Text);
+    const QRect area = event->rect();
     QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.bottom();
          block = block.next()) {
         const QRectF box = blockBoundingRect(block).translated(offset);
         if (block.isVisible() && box.bottom() >= area.top()) {
-            QList<QTextLayout::FormatRange> selections;
-            const int start = cursor.selectionStart() - block.position();
-            const int end = cursor.selectionEnd() - block.position();
-            if (cursor.hasSelection() && end > 0 && start < block.length()) {
-                QTextLayout::FormatRange selected;
-                selected.start = std::max(start, 0);
-                selected.length = std::min(end, block.length()) - selected.start;
-                selected.format.setBackground(palette().highlight());
-                selected.format.setForeground(palette().highlightedText());
-                selections.append(selected);
-            }
-            block.layout()->draw(&painter, offset, selections, area);
+            const QTextLayout& layout = *block.layout();
+            // A block's layout takes its text from the block: its runs are
+            // asked for by the block's length.
+            drawGlyphRuns(painter, layout.glyphRuns(0, block.length()), offset + layout.position(),
+                          colour);
         }
         offset.ry() += box.height();
     }
-}
-
-void TextBox::paintEvent(QPaintEvent* event) {
-    if (!isLargeType(font(), devicePixelRatioF())) {
-        QPlainTextEdit::paintEvent(event);
-        return;
-    }
-    QPainter painter(viewport());
-    painter.setPen(textColour(*this, QPalette::Text));
-    const QRect all = viewport()->rect();
-    const QTextCursor cursor = textCursor();
-    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 ")
-                            .arg(painter.pen().color().rgba(), 0, 16)
-                            .arg(verticalScrollBar()->value())
-                            .arg(horizontalScrollBar()->value())
-                            .arg(cursor.selectionStart())
-                            .arg(cursor.selectionEnd())
-                            .arg(palette().highlight().color().rgba(), 0, 16) +
-                        toPlainText();
-    drawTextLayer(painter, all.size(), key,
-                  [this, &all](QPainter& on) { drawVisibleText(on, all); });
 }
 
 ScrollBar::ScrollBar(Form* form, const Design& design, Qt::Orientation orientation,

@@ -148,12 +148,9 @@ class TextBox : public QPlainTextEdit {
     void setText(const QString& text);
 
   protected:
-    // Large type is drawn from a picture of the visible text; smaller type
-    // as QPlainTextEdit draws it.
+    // Large type is drawn from the glyph cache; smaller type as
+    // QPlainTextEdit draws it.
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    void drawVisibleText(QPainter& painter, const QRect& area);
 };
 
 // A scroll bar with Min, Max, LargeChange and Value. Change is raised whenever

@@ -1,15 +1,19 @@
-// Large type drawn from pictures. Qt keeps the rendered glyphs of type up to
-// 64 device pixels high; larger ones it draws as outlines on every paint,
-// which at the zoom of a 4K projector (the readouts' type is 76 pixels high)
-// made a window four times as slow to paint. The controls draw such text
-// once into a picture, kept in Qt's pixmap cache (a cache of bounded size),
-// and copy the picture after that. Smaller type is drawn directly.
+// Large type drawn from a glyph cache of the program's own. Qt keeps the
+// rendered glyphs of type up to 64 device pixels high; larger ones it fills
+// as outlines on every paint, which at the zoom of a 4K projector (the
+// readouts' type is 76 pixels high) made a window four times as slow to
+// paint and a zoom change slower still. For such type the controls lay the
+// text out with Qt, as it would, and draw each glyph from a picture that the
+// font's rasteriser made once for its font, size and colour; the pictures
+// are kept in a cache of bounded size. Smaller type is drawn by Qt.
 #pragma once
 
 #include <QColor>
+#include <QGlyphRun>
+#include <QList>
+#include <QPointF>
 #include <QRect>
 #include <QString>
-#include <functional>
 
 class QFont;
 class QPainter;
@@ -25,10 +29,13 @@ bool isLargeType(const QFont& font, double devicePixelRatio);
 void drawText(QPainter& painter, const QRect& box, int flags, const QString& text,
               const QColor& colour);
 
-// Draws a layer of text of `size` at the painter's origin: `draw` paints it
-// (on a transparent picture, when the type is large); `key` must name all it
-// depends on but the size, the font and the device pixel ratio.
-void drawTextLayer(QPainter& painter, QSize size, const QString& key,
-                   const std::function<void(QPainter&)>& draw);
+// Draws laid-out glyphs, placed from `origin`, in `colour` from the glyph
+// cache. The painter may be translated, not scaled or turned.
+void drawGlyphRuns(QPainter& painter, const QList<QGlyphRun>& runs, QPointF origin,
+                   const QColor& colour);
+
+// What the glyph cache holds now, in bytes, and the most it may hold.
+qsizetype glyphCacheBytes();
+qsizetype glyphCacheLimit();
 
 }  // namespace ui
