@@ -7,6 +7,7 @@
 
 #include "app/language.h"
 #include "ui/events.h"
+#include "ui/memory.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    ui::returnLargeBlocksToTheSystem();
     if (!displayAvailable()) {
         std::fputs(
             "palmos: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"

@@ -26,6 +26,7 @@
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
+#include "ui/memory.h"
 
 namespace {
 
@@ -122,6 +123,7 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(bench::quietMessages);
 
     // As app/main.cpp starts the program.
+    ui::returnLargeBlocksToTheSystem();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("palmos"));
     QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));

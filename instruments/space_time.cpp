@@ -198,7 +198,6 @@ void SpaceTimeWindow::layOut() {
                   std::max(1, height() - 2 * line - 3 * line));
     const int timeLabels = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8;
     bar_ = QRect(plot_.right() + timeLabels, plot_.top(), 16, plot_.height());
-    scaled_ = image_.isNull() ? QImage() : image_.scaled(plot_.size());
 }
 
 void SpaceTimeWindow::paintEvent(QPaintEvent* event) {
@@ -209,7 +208,9 @@ void SpaceTimeWindow::paintEvent(QPaintEvent* event) {
         painter.drawText(rect(), Qt::AlignCenter, notPrepared_);
         return;
     }
-    painter.drawImage(plot_.topLeft(), scaled_);
+    // Scaled as it is painted, and only where it is painted: a picture at the
+    // plot's size would cost megabytes at a large zoom.
+    painter.drawImage(plot_, image_);
     if (run_.junction >= 0) {
         painter.setPen(QPen(Qt::darkGreen, 2));
         const int x = pointX(run_.junction);

@@ -68,8 +68,7 @@ class SpaceTimeWindow : public QWidget {
     void describeLevel();
 
     RunView run_;
-    QImage image_;   // one pixel per cell
-    QImage scaled_;  // the same at the size of plot_
+    QImage image_;  // one pixel per cell
     double scale_ = 0.0;
     int level_ = 0;
     QString notPrepared_;
