@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/memory.h"
 #include "ui/zoom.h"
 
 namespace palmos {
@@ -155,6 +156,8 @@ void InstrumentDock::add(QWidget* instrument) {
     // frame by the time the window is first exposed.
     instrument->createWinId();
     instrument->windowHandle()->installEventFilter(this);
+    // Closed, it lets go of its native window; shown again, it has a new one.
+    ui::releaseWhenClosed(instrument);
     instruments_.emplace_back(instrument);
 }
 
@@ -276,6 +279,9 @@ bool InstrumentDock::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Show:
         case QEvent::Hide:
             if (watched != window_ && watched->isWidgetType()) {
+                if (QWindow* handle = static_cast<QWidget*>(watched)->windowHandle()) {
+                    handle->installEventFilter(this);  // once: Qt drops an earlier one
+                }
                 layOut();
             }
             break;

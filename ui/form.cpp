@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "core/zeroed_allocator.h"
+#include "ui/memory.h"
 #include "ui/shapes.h"
 #include "ui/zoom.h"
 
@@ -102,6 +103,7 @@ Form::Form(const QString& caption, const Font& font, int clientWidth, int client
     setFont(makeFont(font));
     resize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     allWindows().push_back(this);
+    releaseWhenClosed(this);
     installZoomKeys();
     static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(accessible);
