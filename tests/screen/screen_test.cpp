@@ -215,9 +215,7 @@ TEST_F(RealScreen, WindowsTheProgramPlacesKeepTheirFramesOnTheScreen) {
     click(ypervola().Command2);  // the elliptic equation
     click(eisagogi1().MESADYO);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    for (const ui::Form* window :
-         {static_cast<ui::Form*>(&eisagogi1()), static_cast<ui::Form*>(&ypervola()),
-          static_cast<ui::Form*>(&elliptikh()), static_cast<ui::Form*>(&dyomessa())}) {
+    const auto expectFramed = [&screen](const ui::Form* window) {
         ASSERT_TRUE(window->isVisible()) << window->windowTitle().toStdString();
         EXPECT_TRUE(QTest::qWaitFor([&] {
             return window->windowHandle()->frameMargins().top() > 0;
@@ -228,7 +226,19 @@ TEST_F(RealScreen, WindowsTheProgramPlacesKeepTheirFramesOnTheScreen) {
             << window->windowTitle().toStdString() << " framed at " << window->frameGeometry().x()
             << "," << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
             << window->frameGeometry().height();
+    };
+    for (const ui::Form* window :
+         {static_cast<ui::Form*>(&eisagogi1()), static_cast<ui::Form*>(&ypervola()),
+          static_cast<ui::Form*>(&elliptikh()), static_cast<ui::Form*>(&dyomessa())}) {
+        expectFramed(window);
     }
+    // Closed through its title bar, a window lets go of its native window;
+    // opened again, it is framed and placed anew.
+    elliptikh().close();
+    settle();
+    ASSERT_EQ(elliptikh().windowHandle(), nullptr);
+    click(ypervola().Command2);
+    expectFramed(&elliptikh());
 }
 
 }  // namespace
