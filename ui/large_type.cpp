@@ -67,8 +67,6 @@ class GlyphCache {
         return made;
     }
 
-    qsizetype bytes() const { return glyphs_.totalCost(); }
-
   private:
     // The rasteriser's coverage of the glyph, turned into the colour's
     // premultiplied pixels.
@@ -159,15 +157,16 @@ void drawGlyphRuns(QPainter& painter, const QList<QGlyphRun>& runs, QPointF orig
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i) {
-            Glyph glyph = cache.glyph(font, number, indexes[i], colour.rgba());
+            const Glyph glyph = cache.glyph(font, number, indexes[i], colour.rgba());
             if (glyph.picture.isNull()) {
                 continue;
             }
+            // Placed on whole device pixels, as Qt places its cached glyphs.
             const QPointF pen = (origin + positions[i]) * ratio;
             const QPointF corner(std::round(pen.x()) + glyph.offset.x(),
                                  std::round(pen.y()) + glyph.offset.y());
-            glyph.picture.setDevicePixelRatio(ratio);
-            painter.drawImage(corner / ratio, glyph.picture);
+            painter.drawImage(QRectF(corner / ratio, QSizeF(glyph.picture.size()) / ratio),
+                              glyph.picture);
         }
     }
 }
@@ -192,14 +191,6 @@ void drawText(QPainter& painter, const QRect& box, int flags, const QString& tex
     layOut(layout, box, flags, QFontMetricsF(painter.font(), painter.device()));
     drawGlyphRuns(painter, layout.glyphRuns(), layout.position(), colour);
     painter.restore();
-}
-
-qsizetype glyphCacheBytes() {
-    return glyphCache().bytes();
-}
-
-qsizetype glyphCacheLimit() {
-    return kGlyphCacheBytes;
 }
 
 }  // namespace ui

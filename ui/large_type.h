@@ -34,8 +34,4 @@ void drawText(QPainter& painter, const QRect& box, int flags, const QString& tex
 void drawGlyphRuns(QPainter& painter, const QList<QGlyphRun>& runs, QPointF origin,
                    const QColor& colour);
 
-// What the glyph cache holds now, in bytes, and the most it may hold.
-qsizetype glyphCacheBytes();
-qsizetype glyphCacheLimit();
-
 }  // namespace ui
