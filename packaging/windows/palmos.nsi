@@ -5,7 +5,7 @@
 ;
 ; makensis -DVERSION=1.0 -DSOURCE=<portable folder> -DOUTFILE=<setup.exe> palmos.nsi
 
-Unicode true
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "LogicLib.nsh"
 !include "x64.nsh"
