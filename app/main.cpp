@@ -2,6 +2,7 @@
 // their splitting at the junction of two media.
 
 #include <QApplication>
+#include <QFont>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,8 +13,11 @@
 namespace {
 
 // Without a display Qt would stop with a platform-plugin error; say plainly
-// what is missing instead.
+// what is missing instead. A Windows desktop always has one.
 bool displayAvailable() {
+#ifdef Q_OS_WIN
+    return true;
+#endif
     return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr ||
            std::getenv("QT_QPA_PLATFORM") != nullptr;
 }
@@ -31,6 +35,13 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
+#ifdef Q_OS_WIN
+    // The windows ask for the Liberation fonts, Debian's stand-ins for the
+    // design's Times New Roman and Arial; Windows has the design's own.
+    QFont::insertSubstitution(QStringLiteral("Liberation Serif"),
+                              QStringLiteral("Times New Roman"));
+    QFont::insertSubstitution(QStringLiteral("Liberation Sans"), QStringLiteral("Arial"));
+#endif
     QApplication::setApplicationName(QStringLiteral("palmos"));
     QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));
     // Hidden windows keep running; only the END buttons and the introduction

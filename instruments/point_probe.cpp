@@ -1,93 +1,19 @@
 #include "instruments/point_probe.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLegendMarker>
-#include <QLineSeries>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedLayout>
 #include <QStringList>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
+#include "instruments/plot.h"
+
 namespace palmos {
-
-// The chart as a picture, with the cursor drawn over it: a tick moves the
-// cursor by repainting two thin strips of the picture, where drawing the chart
-// would stroke every probe's curve, 1502 points each, again.
-class ProbeCanvas : public QWidget {
-  public:
-    explicit ProbeCanvas(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-    void setPicture(const QPixmap& picture, const QRect& plot) {
-        picture_ = picture;
-        plot_ = plot;
-        update();
-    }
-
-    // The cursor's column, or -1 for none.
-    void setCursorX(int x) {
-        if (x == x_) {
-            return;
-        }
-        update(strip(x_));
-        x_ = x;
-        update(strip(x_));
-    }
-    int cursorX() const { return x_; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override {
-        QPainter painter(this);
-        const QRect area = event->rect();
-        const qreal ratio = picture_.devicePixelRatio();
-        painter.fillRect(area, palette().window());
-        painter.drawPixmap(QRectF(area), picture_,
-                           QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
-        if (x_ >= 0) {
-            painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
-            painter.drawLine(x_, plot_.top(), x_, plot_.bottom());
-        }
-    }
-
-  private:
-    QRect strip(int x) const {
-        return x < 0 ? QRect() : QRect(x - 1, plot_.top(), 3, plot_.height() + 1);
-    }
-
-    QPixmap picture_;
-    QRect plot_;
-    int x_ = -1;
-};
-
-// A chart view that tells its window when its size changed.
-class ProbeChartView : public QChartView {
-  public:
-    ProbeChartView(QChart* chart, QWidget* parent, std::function<void()> resized)
-        : QChartView(chart, parent), resized_(std::move(resized)) {}
-
-  protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QChartView::resizeEvent(event);
-        resized_();
-    }
-
-  private:
-    std::function<void()> resized_;
-};
 
 namespace {
 
@@ -102,10 +28,8 @@ const ProbeColour kProbeColours[kMostProbes] = {{QColor(0, 90, 200), "blue", "μ
                                                 {QColor(20, 140, 60), "green", "πράσινο"},
                                                 {QColor(140, 60, 170), "purple", "μωβ"}};
 
-// A displacement as the chart's axis gives it, without a minus sign on zero.
-QString displacement(double u) {
-    return QString::number(std::fabs(u) < 0.0005 ? 0.0 : u, 'f', 3);
-}
+// Displacements with three decimals, as the chart's axis gives them.
+constexpr int kDecimals = 3;
 
 }  // namespace
 
@@ -153,25 +77,9 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
     stack_ = new QStackedLayout;
     message_ = new QLabel(this);
     message_->setAlignment(Qt::AlignCenter);
-    chart_ = new QChart;
-    levelAxis_ = new QValueAxis(chart_);
-    displacementAxis_ = new QValueAxis(chart_);
-    chart_->addAxis(levelAxis_, Qt::AlignBottom);
-    chart_->addAxis(displacementAxis_, Qt::AlignLeft);
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    // The chart page: the chart itself, covered by its picture with the
-    // cursor over it.
-    chartPage_ = new QWidget(this);
-    auto* layers = new QStackedLayout(chartPage_);
-    layers->setStackingMode(QStackedLayout::StackAll);
-    view_ = new ProbeChartView(chart_, chartPage_, [this] { schedulePicture(); });
-    view_->setRenderHint(QPainter::Antialiasing);
-    canvas_ = new ProbeCanvas(chartPage_);
-    layers->addWidget(view_);
-    layers->addWidget(canvas_);
-    layers->setCurrentWidget(canvas_);
+    chart_ = new Plot(this);
     stack_->addWidget(message_);
-    stack_->addWidget(chartPage_);
+    stack_->addWidget(chart_);
     layout->addLayout(stack_);
 
     connect(add_, &QPushButton::clicked, this, [this] { addProbe(pointBox_->value()); });
@@ -201,14 +109,8 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
     pointLabel_->setText(english ? QStringLiteral("Point:") : QStringLiteral("Σημείο:"));
     add_->setAccessibleName(english ? QStringLiteral("add probe")
                                     : QStringLiteral("προσθήκη ανιχνευτή"));
-    levelAxis_->setTitleText(english ? QStringLiteral("level") : QStringLiteral("επίπεδο"));
-    displacementAxis_->setTitleText(english ? QStringLiteral("displacement")
-                                            : QStringLiteral("απομάκρυνση"));
-    canvas_->setAccessibleName(english ? QStringLiteral("chart of the probed points")
-                                       : QStringLiteral("διάγραμμα των σημείων του ανιχνευτή"));
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        lines_[i]->setName(pointName(probes_[i]));
-    }
+    chart_->setAccessibleName(english ? QStringLiteral("chart of the probed points")
+                                      : QStringLiteral("διάγραμμα των σημείων του ανιχνευτή"));
     for (std::size_t i = 0; i < removers_.size(); ++i) {
         QToolButton* remove = removers_[i];
         remove->setVisible(i < probes_.size());
@@ -226,7 +128,7 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
         remove->setToolTip(name);
     }
     describe();
-    schedulePicture();
+    setAxes();
 }
 
 QString PointProbeWindow::pointName(int point) const {
@@ -241,7 +143,7 @@ QColor PointProbeWindow::probeColour(int i) const {
 // and its displacement at the level shown.
 void PointProbeWindow::describe() {
     if (!run_.prepared()) {
-        canvas_->setAccessibleDescription(message_->text());
+        chart_->setAccessibleDescription(message_->text());
         return;
     }
     QStringList parts{(english_
@@ -257,11 +159,11 @@ void PointProbeWindow::describe() {
         parts << QStringLiteral("%1 (%2): %3")
                      .arg(pointName(probes_[i]),
                           QString::fromUtf8(english_ ? colour.english : colour.greek),
-                          displacement(run_.table->at(probes_[i], level_)));
+                          tickLabel(run_.table->at(probes_[i], level_), kDecimals));
     }
     const QString text =
         parts.join(english_ ? QStringLiteral("; ") : QStringLiteral("· ")) + QLatin1Char('.');
-    canvas_->setAccessibleDescription(text);
+    chart_->setAccessibleDescription(text);
 }
 
 void PointProbeWindow::setRun(const RunView& run) {
@@ -321,8 +223,8 @@ void PointProbeWindow::removeProbe(int point) {
     }
 }
 
-QLineSeries* PointProbeWindow::probeLine(int i) const {
-    return lines_.at(static_cast<std::size_t>(i));
+const QList<QPointF>& PointProbeWindow::probeCurve(int i) const {
+    return chart_->curves().at(static_cast<std::size_t>(i)).points;
 }
 
 void PointProbeWindow::setCurrentLevel(int level) {
@@ -334,33 +236,23 @@ void PointProbeWindow::setCurrentLevel(int level) {
     }
 }
 
+// The probes' curves in their colours, and the range they span with a
+// little room above and below.
 void PointProbeWindow::rebuild() {
-    for (QLineSeries* line : lines_) {
-        chart_->removeSeries(line);
-        delete line;
-    }
-    lines_.clear();
-    stack_->setCurrentWidget(run_.prepared() ? chartPage_ : message_);
-    if (!run_.prepared()) {
-        setTexts(windowTitle(), message_->text(), english_);
-        return;
-    }
-
+    stack_->setCurrentWidget(run_.prepared() ? static_cast<QWidget*>(chart_) : message_);
+    std::vector<PlotCurve> curves;
     lowest_ = 0.0;
     highest_ = 0.0;
-    for (std::size_t i = 0; i < probes_.size(); ++i) {
-        auto* line = new QLineSeries(chart_);
-        const QList<QPointF> points = probeSeries(run_, probes_[i]);
-        for (const QPointF& p : points) {
-            lowest_ = std::min(lowest_, p.y());
-            highest_ = std::max(highest_, p.y());
+    if (run_.prepared()) {
+        for (std::size_t i = 0; i < probes_.size(); ++i) {
+            PlotCurve curve{pointName(probes_[i]), probeColour(static_cast<int>(i)),
+                            probeSeries(run_, probes_[i])};
+            for (const QPointF& p : curve.points) {
+                lowest_ = std::min(lowest_, p.y());
+                highest_ = std::max(highest_, p.y());
+            }
+            curves.push_back(std::move(curve));
         }
-        line->replace(points);
-        line->setPen(QPen(probeColour(static_cast<int>(i)), 2));
-        chart_->addSeries(line);
-        line->attachAxis(levelAxis_);
-        line->attachAxis(displacementAxis_);
-        lines_.push_back(line);
     }
     if (highest_ == lowest_) {
         highest_ = lowest_ + 1.0;
@@ -368,85 +260,42 @@ void PointProbeWindow::rebuild() {
     const double room = 0.05 * (highest_ - lowest_);
     lowest_ -= room;
     highest_ += room;
-    // Whole levels, ticked every 50, 100, 200, 250 or 500 levels: at most
-    // eight ticks across the run.
-    levelAxis_->setRange(0, run_.lastLevel);
-    levelAxis_->setLabelFormat(QStringLiteral("%d"));
-    levelAxis_->setTickType(QValueAxis::TicksDynamic);
-    levelAxis_->setTickAnchor(0);
+    chart_->setCurves(std::move(curves));
+    setTexts(windowTitle(), message_->text(), english_);
+}
+
+// Whole levels, ticked every 50, 100, 200, 250 or 500 levels: at most eight
+// ticks across the run; displacements every 1, 2 or 5 times a power of ten.
+void PointProbeWindow::setAxes() {
+    PlotAxis levels{.min = 0.0,
+                    .max = static_cast<double>(std::max(1, run_.lastLevel)),
+                    .title = english_ ? QStringLiteral("level") : QStringLiteral("επίπεδο")};
     for (const int interval : {50, 100, 200, 250, 500}) {
-        levelAxis_->setTickInterval(interval);
+        levels.step = interval;
         if (run_.lastLevel / interval <= 8) {
             break;
         }
     }
-    displacementAxis_->setRange(lowest_, highest_);
-    displacementAxis_->setLabelFormat(QStringLiteral("%.3f"));
-    setTexts(windowTitle(), message_->text(), english_);
-}
-
-void PointProbeWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    schedulePicture();
-}
-
-void PointProbeWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange && chart_ != nullptr) {
-        QFont title = font();
-        title.setBold(true);
-        for (QValueAxis* axis : {levelAxis_, displacementAxis_}) {
-            axis->setLabelsFont(font());
-            axis->setTitleFont(title);
-        }
-        chart_->legend()->setFont(font());
-        schedulePicture();
-    }
-    QWidget::changeEvent(event);
-}
-
-// Drawing the picture sends the chart events of its own (a resize among
-// them), so it is drawn once the present event is done, once for any number
-// of changes.
-void PointProbeWindow::schedulePicture() {
-    if (pictureDue_) {
-        return;
-    }
-    pictureDue_ = true;
-    QTimer::singleShot(0, this, [this] {
-        pictureDue_ = false;
-        refreshPicture();
-    });
-}
-
-// The chart is laid out at once (it would be at its next paint), drawn into
-// the picture, and the cursor placed over its plot.
-void PointProbeWindow::refreshPicture() {
-    // A closed window draws its picture when it is shown again.
-    if (canvas_ == nullptr || !run_.prepared() || !isVisible()) {
-        return;
-    }
-    if (chart_->layout() != nullptr) {
-        chart_->layout()->activate();
-    }
-    const QRectF plot = chart_->mapToScene(chart_->plotArea()).boundingRect();
-    plot_ = view_->mapFromScene(plot).boundingRect();
-    canvas_->setPicture(view_->grab(), plot_);
-    canvas_->setCursorX(-1);
+    const PlotAxis displacements{
+        .min = lowest_,
+        .max = highest_,
+        .step = tickStep(highest_ - lowest_, 7, 0.001),
+        .decimals = kDecimals,
+        .title = english_ ? QStringLiteral("displacement") : QStringLiteral("απομάκρυνση")};
+    chart_->setAxes(levels, displacements);
     moveCursor();
 }
 
 int PointProbeWindow::cursorColumn() const {
-    return canvas_->cursorX();
+    return chart_->cursorColumn();
 }
 
 void PointProbeWindow::moveCursor() {
-    const double span = levelAxis_->max() - levelAxis_->min();
-    if (!run_.prepared() || plot_.isEmpty() || span <= 0) {
-        canvas_->setCursorX(-1);
-        return;
+    if (run_.prepared()) {
+        chart_->setCursor(level_);
+    } else {
+        chart_->clearCursor();
     }
-    const double share = (level_ - levelAxis_->min()) / span;
-    canvas_->setCursorX(plot_.left() + static_cast<int>(std::lround(share * plot_.width())));
 }
 
 }  // namespace palmos

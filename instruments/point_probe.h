@@ -12,20 +12,15 @@
 
 #include "instruments/run_view.h"
 
-class QChart;
-class QChartView;
 class QLabel;
-class QLineSeries;
 class QPushButton;
 class QSpinBox;
 class QStackedLayout;
 class QToolButton;
-class QValueAxis;
 
 namespace palmos {
 
-class ProbeCanvas;
-class ProbeChartView;
+class Plot;
 
 // Point `point`'s displacement at every level of the run: (level, u).
 QList<QPointF> probeSeries(const RunView& run, int point);
@@ -56,30 +51,23 @@ class PointProbeWindow : public QWidget {
     const std::vector<int>& probes() const { return probes_; }
     // The colour of the i-th probe: its curve, its button, its ring.
     QColor probeColour(int i) const;
-    // The series of the i-th probe, as the chart shows it.
-    QLineSeries* probeLine(int i) const;
+    // The curve of the i-th probe, as the chart shows it: (level, u).
+    const QList<QPointF>& probeCurve(int i) const;
     int currentLevel() const { return level_; }
     // Where the cursor stands across the chart (pixels), or -1 for none.
     int cursorColumn() const;
-
-  protected:
-    // The chart's type follows the window's font (the program's zoom).
-    void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void rebuild();
     void describe();
     QString pointName(int point) const;
     void moveCursor();
-    void schedulePicture();
-    void refreshPicture();
+    void setAxes();
 
     RunView run_;
     std::vector<int> probes_;
     std::vector<int> colours_;  // each probe's colour, an index of the palette
     std::function<void()> probesChanged_;
-    std::vector<QLineSeries*> lines_;
     int level_ = 0;
     bool english_ = true;
     double lowest_ = -1.0;
@@ -87,14 +75,7 @@ class PointProbeWindow : public QWidget {
 
     QStackedLayout* stack_ = nullptr;
     QLabel* message_ = nullptr;
-    QChart* chart_ = nullptr;
-    QWidget* chartPage_ = nullptr;
-    ProbeChartView* view_ = nullptr;
-    ProbeCanvas* canvas_ = nullptr;
-    QRect plot_;
-    bool pictureDue_ = false;
-    QValueAxis* levelAxis_ = nullptr;
-    QValueAxis* displacementAxis_ = nullptr;
+    Plot* chart_ = nullptr;
     QSpinBox* pointBox_ = nullptr;
     QLabel* pointLabel_ = nullptr;
     QPushButton* add_ = nullptr;

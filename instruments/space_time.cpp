@@ -6,23 +6,15 @@
 #include <cmath>
 
 #include "core/format.h"
+#include "instruments/plot.h"
 
 namespace palmos {
 
 namespace {
 
-// A tick step of 1, 2 or 5 times a power of ten giving at most `most` ticks
-// over `span`.
-int tickStep(int span, int most) {
-    int step = 1;
-    for (int power = 1;; power *= 10) {
-        for (int factor : {1, 2, 5}) {
-            step = factor * power;
-            if (span / step < most) {
-                return step;
-            }
-        }
-    }
+// Whole points or levels, ticked every 1, 2 or 5 times a power of ten.
+int wholeStep(int span, int most) {
+    return static_cast<int>(tickStep(span, most, 1.0));
 }
 
 QString text(const std::string& utf8) {
@@ -227,31 +219,29 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
     const QFontMetrics metrics(font());
     const int line = metrics.height();
     painter.setPen(palette().windowText().color());
-    painter.drawRect(plot_.adjusted(0, 0, -1, -1));
+    drawFrame(painter, plot_);
 
     // Points along the bottom.
-    const int pointStep = tickStep(run_.lastPoint, 10);
+    QList<Tick> points;
+    const int pointStep = wholeStep(run_.lastPoint, 10);
     for (int i = 0; i <= run_.lastPoint; i += pointStep) {
-        const int x = pointX(i);
-        painter.drawLine(x, plot_.bottom(), x, plot_.bottom() + 4);
-        painter.drawText(QRect(x - 30, plot_.bottom() + 5, 60, line), Qt::AlignHCenter,
-                         QString::number(i));
+        points.append({pointX(i), QString::number(i)});
     }
+    drawTicksBelow(painter, plot_, points);
     painter.drawText(QRect(plot_.left(), plot_.bottom() + 5 + line, plot_.width(), line),
                      Qt::AlignHCenter,
                      english_ ? QStringLiteral("point") : QStringLiteral("σημείο"));
 
     // Levels on the left, their times on the right.
-    const int levelStep = tickStep(run_.lastLevel, std::max(2, plot_.height() / (3 * line)));
+    QList<Tick> levels;
+    QList<Tick> times;
+    const int levelStep = wholeStep(run_.lastLevel, std::max(2, plot_.height() / (3 * line)));
     for (int n = 0; n <= run_.lastLevel; n += levelStep) {
-        const int y = levelY(n);
-        painter.drawLine(plot_.left() - 4, y, plot_.left(), y);
-        painter.drawText(QRect(0, y - line / 2, plot_.left() - 6, line), Qt::AlignRight,
-                         QString::number(n));
-        painter.drawLine(plot_.right(), y, plot_.right() + 4, y);
-        painter.drawText(QRect(plot_.right() + 6, y - line / 2, bar_.left() - plot_.right(), line),
-                         Qt::AlignLeft, QStringLiteral("t = %1").arg(n * run_.timeStep, 0, 'f', 1));
+        levels.append({levelY(n), QString::number(n)});
+        times.append({levelY(n), QStringLiteral("t = %1").arg(n * run_.timeStep, 0, 'f', 1)});
     }
+    drawTicksLeft(painter, plot_, levels);
+    drawTicksRight(painter, plot_, times, bar_.left() - plot_.right());
     painter.drawText(QRect(0, plot_.top() - line - 2, plot_.left() + 60, line), Qt::AlignLeft,
                      english_ ? QStringLiteral("level") : QStringLiteral("επίπεδο"));
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks what a teacher gets: installs the program into a temporary prefix,
 # validates the desktop entry and the AppStream metadata, builds the Debian
-# package and checks its files, its declared dependencies, and that the
-# packaged program starts.
+# package and checks its files, its declared dependencies, that Debian's
+# lintian finds neither an error nor a warning in it, and that the packaged
+# program starts.
 #
 # Usage: check-package.sh BUILD_DIR VERSION APP_ID
 set -euo pipefail
@@ -32,7 +33,11 @@ files_in() { (cd "$1" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C s
 expected_files=$(LC_ALL=C sort <<EOF
 usr/bin/palmos
 usr/share/applications/$id.desktop
+usr/share/doc/palmos/changelog.gz
+usr/share/doc/palmos/copyright
 usr/share/icons/hicolor/scalable/apps/$id.svg
+usr/share/man/el/man1/palmos.1.gz
+usr/share/man/man1/palmos.1.gz
 usr/share/metainfo/$id.metainfo.xml
 EOF
 )
@@ -83,6 +88,14 @@ xml_value() { xmllint --xpath "string($1)" "$metainfo"; }
 [ "$(xml_value '/component/releases/release[1]/@version')" = "$version" ] \
     || fail "newest release in the metainfo is not $version"
 
+[ "$(xml_value '/component/project_license')" = GPL-3.0-or-later ] \
+    || fail "metainfo does not name the licence GPL-3.0-or-later"
+
+step "changelog"
+changelog=$(zcat "$root/usr/share/doc/palmos/changelog.gz" | head -n 1)
+[[ $changelog == "palmos ($version) "* ]] \
+    || fail "the changelog's newest entry is not version $version: $changelog"
+
 step "icon"
 xmllint --noout "$icon" || fail "icon is not well-formed XML"
 [ "$(xmllint --xpath 'local-name(/*)' "$icon")" = svg ] || fail "icon is not an SVG image"
@@ -101,7 +114,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "package architecture is $(field Architecture)"
 
 step "package contents"
-# Every file with its mode and owner: nothing beyond the four installed files.
+# Every file with its mode and owner: nothing beyond the installed files.
 listing=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $1, $2, $6 }' | LC_ALL=C sort -k3)
 expected_listing=$(while read -r f; do
     if [ "$f" = usr/bin/palmos ]; then mode=-rwxr-xr-x; else mode=-rw-r--r--; fi
@@ -175,6 +188,14 @@ while IFS= read -r dep; do
             || fail "$name $have here does not satisfy ($op $want)"
     fi
 done < <(tr ',' '\n' <<<"$depends")
+
+# ---------------------------------------------------------------------------
+step "lintian"
+# Informational tags are shown; an error or a warning fails.
+if ! lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1; then
+    fail "lintian reported errors or warnings"
+fi
+cat "$work/lintian.log"
 
 # ---------------------------------------------------------------------------
 step "the packaged program starts"

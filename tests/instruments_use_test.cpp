@@ -8,7 +8,6 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineSeries>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -153,10 +152,9 @@ TEST_F(Instruments, FollowTheLevelShownAndTheNewRun) {
     EXPECT_GT(instruments.pointProbeWindow()->cursorColumn(), column);
 
     // The probe reads the new run's table at the point it probes.
-    const QLineSeries* probe = instruments.pointProbeWindow()->probeLine(0);
-    ASSERT_NE(probe, nullptr);
-    EXPECT_EQ(probe->count(), kLastStepLevel + 1);
-    EXPECT_EQ(probe->at(150).y(), stepRun.stepDisplacement.at(20, 150));
+    const QList<QPointF>& probe = instruments.pointProbeWindow()->probeCurve(0);
+    ASSERT_EQ(probe.size(), kLastStepLevel + 1);
+    EXPECT_EQ(probe.at(150).y(), stepRun.stepDisplacement.at(20, 150));
     EXPECT_NE(instruments.measuredRatiosWindow()->text().indexOf(QStringLiteral("c1 = 1.40")), -1);
 }
 

@@ -5,7 +5,6 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
-#include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
@@ -17,6 +16,7 @@
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
 #include "instruments/measured_ratios_window.h"
+#include "instruments/plot.h"
 #include "instruments/point_probe.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
@@ -94,6 +94,82 @@ TEST(SpaceTimeWindow, SaysPressStartBeforeARunAndDrawsTheLevelLineAfter) {
     EXPECT_EQ(QColor(picture.pixel(window.pointX(10), y + 20)), QColor(Qt::white));
 }
 
+struct TickRow {
+    const char* name;
+    double span;
+    int most;
+    double least;
+    double step;
+};
+
+class TickSteps : public ::testing::TestWithParam<TickRow> {};
+
+TEST_P(TickSteps, AreTheSmallestOneTwoOrFiveTimesAPowerOfTenThatFit) {
+    const TickRow row = GetParam();
+    EXPECT_DOUBLE_EQ(tickStep(row.span, row.most, row.least), row.step);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, TickSteps,
+                         ::testing::Values(TickRow{"StepModeLevels", 1501, 10, 1.0, 200},
+                                           TickRow{"PointsOfTheString", 60, 10, 1.0, 10},
+                                           TickRow{"ExactlyMostStepsIsTooMany", 100, 10, 1.0, 20},
+                                           TickRow{"WholeStepsOnAShortSpan", 5, 10, 1.0, 1},
+                                           TickRow{"NoSpanAtAll", 0, 10, 1.0, 1},
+                                           TickRow{"Displacements", 0.165, 7, 0.001, 0.05},
+                                           TickRow{"NeverBelowTheLeast", 0.0021, 7, 0.001, 0.001}),
+                         kRowName);
+
+TEST(TickLabel, HasNoMinusSignOnZero) {
+    EXPECT_EQ(tickLabel(-0.0004, 3), QStringLiteral("0.000"));
+    EXPECT_EQ(tickLabel(-0.05, 3), QStringLiteral("-0.050"));
+    EXPECT_EQ(tickLabel(1400, 0), QStringLiteral("1400"));
+}
+
+// A curve stands where the axes put its points, and the cursor stands at its
+// level and nowhere else.
+TEST(Plot, DrawsTheCurveOnItsAxesAndTheCursorAtItsLevel) {
+    Plot plot;
+    plot.resize(500, 400);
+    plot.setAxes({.min = 0, .max = 100, .step = 20, .title = QStringLiteral("x")},
+                 {.min = -1, .max = 1, .step = 0.5, .title = QStringLiteral("y")});
+    QList<QPointF> flat;
+    for (int x = 0; x <= 100; ++x) {
+        flat.append(QPointF(x, 0.5));
+    }
+    plot.setCurves({{QStringLiteral("a"), QColor(210, 40, 30), flat}});
+    plot.setCursor(30);
+    const QImage before = plot.grab().toImage();
+    // The curve, two pixels wide, covers its row or the one above in full.
+    const int row = static_cast<int>(plot.rowOf(0.5));
+    const auto onCurve = [row](const QImage& image, int x) {
+        return QColor(image.pixel(x, row)) == QColor(210, 40, 30) ||
+               QColor(image.pixel(x, row - 1)) == QColor(210, 40, 30);
+    };
+    EXPECT_TRUE(onCurve(before, static_cast<int>(plot.columnOf(60))));
+    EXPECT_EQ(QColor(before.pixel(static_cast<int>(plot.columnOf(60)), plot.rowOf(-0.75))),
+              QColor(Qt::white));
+    const int at30 = plot.cursorColumn();
+    EXPECT_EQ(at30, static_cast<int>(std::lround(plot.columnOf(30))));
+    // A dashed line: some of its pixels are black.
+    const auto black = [&plot](const QImage& image, int x) {
+        int count = 0;
+        for (int y = plot.plotRect().top() + 1; y < plot.plotRect().bottom(); ++y) {
+            count += QColor(image.pixel(x, y)) == QColor(Qt::black) ? 1 : 0;
+        }
+        return count;
+    };
+    EXPECT_GT(black(before, at30), plot.plotRect().height() / 4);
+
+    plot.setCursor(70);
+    const QImage after = plot.grab().toImage();
+    EXPECT_EQ(plot.cursorColumn(), static_cast<int>(std::lround(plot.columnOf(70))));
+    EXPECT_EQ(black(after, at30), 0);
+    EXPECT_GT(black(after, plot.cursorColumn()), plot.plotRect().height() / 4);
+    EXPECT_TRUE(onCurve(after, at30));
+    plot.clearCursor();
+    EXPECT_EQ(plot.cursorColumn(), -1);
+}
+
 TEST(PointProbe, SeriesIsTheTablesColumnAndAFifthProbeReplacesTheOldest) {
     LevelTable u(kStepPoints, kStepLevels);
     LevelTable v(kStepPoints, kStepLevels);
@@ -109,7 +185,7 @@ TEST(PointProbe, SeriesIsTheTablesColumnAndAFifthProbeReplacesTheOldest) {
     EXPECT_FALSE(window.addProbe(61));
     ASSERT_EQ(window.probes(), (std::vector<int>{10, 30, 59, 20}));
 
-    const QList<QPointF> shown = window.probeLine(0)->points();
+    const QList<QPointF>& shown = window.probeCurve(0);
     ASSERT_EQ(shown.size(), 1502);
     for (int n = 0; n <= 1501; ++n) {
         ASSERT_EQ(shown[n], QPointF(n, u.at(10, n))) << "level " << n;

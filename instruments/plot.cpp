@@ -1,0 +1,299 @@
+#include "instruments/plot.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+
+namespace palmos {
+
+double tickStep(double span, int most, double least) {
+    if (!(span > 0.0) || most < 1) {
+        return std::max(least, 1.0);
+    }
+    // The power of ten just below a step that would give `most` steps, then
+    // up through 1, 2, 5 and 10 times it.
+    double power = std::pow(10.0, std::floor(std::log10(span / most)));
+    for (;; power *= 10.0) {
+        for (const double factor : {1.0, 2.0, 5.0}) {
+            const double step = factor * power;
+            if (step >= least && span / step < most) {
+                return step;
+            }
+        }
+    }
+}
+
+QString tickLabel(double value, int decimals) {
+    const double half = 0.5 * std::pow(10.0, -decimals);
+    return QString::number(std::fabs(value) < half ? 0.0 : value, 'f', decimals);
+}
+
+void drawFrame(QPainter& painter, const QRect& plot) {
+    painter.drawRect(plot.adjusted(0, 0, -1, -1));
+}
+
+void drawTicksBelow(QPainter& painter, const QRect& plot, const QList<Tick>& ticks) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    for (const Tick& tick : ticks) {
+        painter.drawLine(tick.at, plot.bottom(), tick.at, plot.bottom() + 4);
+        const int half = std::max(30, metrics.horizontalAdvance(tick.label) / 2 + 4);
+        painter.drawText(QRect(tick.at - half, plot.bottom() + 5, 2 * half, line), Qt::AlignHCenter,
+                         tick.label);
+    }
+}
+
+void drawTicksLeft(QPainter& painter, const QRect& plot, const QList<Tick>& ticks, int labelsFrom) {
+    const int line = painter.fontMetrics().height();
+    for (const Tick& tick : ticks) {
+        painter.drawLine(plot.left() - 4, tick.at, plot.left(), tick.at);
+        painter.drawText(QRect(labelsFrom, tick.at - line / 2, plot.left() - 6 - labelsFrom, line),
+                         Qt::AlignRight, tick.label);
+    }
+}
+
+void drawTicksRight(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                    int labelsWidth) {
+    const int line = painter.fontMetrics().height();
+    for (const Tick& tick : ticks) {
+        painter.drawLine(plot.right(), tick.at, plot.right() + 4, tick.at);
+        painter.drawText(QRect(plot.right() + 6, tick.at - line / 2, labelsWidth, line),
+                         Qt::AlignLeft, tick.label);
+    }
+}
+
+namespace {
+
+// A legend entry: a short stroke of the curve's colour, then its name.
+int legendEntryWidth(const QFontMetrics& metrics, const QString& name) {
+    const int line = metrics.height();
+    return 2 * line + metrics.horizontalAdvance(name) + line;
+}
+
+QFont titleFont(QFont font) {
+    font.setBold(true);
+    return font;
+}
+
+int curveWidth(const QFontMetrics& metrics) {
+    return std::max(2, static_cast<int>(std::lround(metrics.height() / 10.0)));
+}
+
+}  // namespace
+
+Plot::Plot(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    layOut();
+}
+
+void Plot::setAxes(const PlotAxis& x, const PlotAxis& y) {
+    x_ = x;
+    y_ = y;
+    changed();
+}
+
+void Plot::setCurves(std::vector<PlotCurve> curves) {
+    if (curves.size() > static_cast<std::size_t>(kMostCurves)) {
+        curves.resize(kMostCurves);
+    }
+    curves_ = std::move(curves);
+    changed();
+}
+
+void Plot::setCursor(double x) {
+    hasCursor_ = true;
+    cursor_ = x;
+    placeCursor();
+}
+
+void Plot::clearCursor() {
+    hasCursor_ = false;
+    placeCursor();
+}
+
+double Plot::columnOf(double x) const {
+    const double span = x_.max - x_.min;
+    return plot_.left() + (span > 0.0 ? (x - x_.min) / span * plot_.width() : 0.0);
+}
+
+double Plot::rowOf(double y) const {
+    const double span = y_.max - y_.min;
+    return plot_.top() + (span > 0.0 ? (y_.max - y) / span * plot_.height() : 0.0);
+}
+
+void Plot::changed() {
+    layOut();
+    pictureDue_ = true;
+    update();
+}
+
+void Plot::resizeEvent(QResizeEvent*) {
+    changed();
+}
+
+void Plot::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+        changed();
+    }
+    QWidget::changeEvent(event);
+}
+
+QList<Tick> Plot::ticks(const PlotAxis& axis, bool across) const {
+    QList<Tick> ticks;
+    if (!(axis.step > 0.0) || !(axis.max > axis.min)) {
+        return ticks;
+    }
+    const double slack = 1e-9 * (axis.max - axis.min);
+    for (double k = std::ceil((axis.min - axis.anchor - slack) / axis.step);; ++k) {
+        const double value = axis.anchor + k * axis.step;
+        if (value > axis.max + slack) {
+            break;
+        }
+        const double at = across ? columnOf(value) : rowOf(value);
+        ticks.append({static_cast<int>(std::lround(at)), tickLabel(value, axis.decimals)});
+    }
+    return ticks;
+}
+
+// Room outside the plot for the labels and titles, the legend below it.
+void Plot::layOut() {
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    // Labels of the vertical axis, measured on a plot of any height.
+    int labels = 0;
+    for (const Tick& tick : ticks(y_, false)) {
+        labels = std::max(labels, metrics.horizontalAdvance(tick.label));
+    }
+    const int left = line / 2 + labels + 10;
+    const int right =
+        std::max(line, metrics.horizontalAdvance(tickLabel(x_.max, x_.decimals)) / 2 + 4);
+    const int top = line + line / 2;
+    const int width = std::max(1, this->width() - left - right);
+
+    // The legend's rows: its entries side by side, as many as fit.
+    int rows = curves_.empty() ? 0 : 1;
+    int used = 0;
+    for (const PlotCurve& curve : curves_) {
+        const int entry = legendEntryWidth(metrics, curve.name);
+        if (used > 0 && used + entry > width) {
+            ++rows;
+            used = 0;
+        }
+        used += entry;
+    }
+    const int legend = rows * line;
+    const int bottom = 5 + 2 * line + line / 2 + legend + (rows > 0 ? line / 2 : 0);
+    plot_ = QRect(left, top, width, std::max(1, height() - top - bottom));
+    legend_ = QRect(left, height() - legend - line / 2, width, legend);
+    placeCursor();
+}
+
+void Plot::placeCursor() {
+    const int column =
+        hasCursor_ && x_.max > x_.min ? static_cast<int>(std::lround(columnOf(cursor_))) : -1;
+    if (column == cursorColumn_) {
+        return;
+    }
+    update(strip(cursorColumn_));
+    cursorColumn_ = column;
+    update(strip(cursorColumn_));
+}
+
+QRect Plot::strip(int x) const {
+    return x < 0 ? QRect() : QRect(x - 1, plot_.top(), 3, plot_.height() + 1);
+}
+
+void Plot::drawPicture() {
+    pictureDue_ = false;
+    const qreal ratio = devicePixelRatioF();
+    picture_ = QPixmap((QSizeF(size()) * ratio).toSize());
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(palette().window().color());
+
+    QPainter painter(&picture_);
+    painter.setFont(font());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    const QList<Tick> across = ticks(x_, true);
+    const QList<Tick> up = ticks(y_, false);
+
+    // The plot's face with a light grid at the ticks.
+    painter.fillRect(plot_, Qt::white);
+    painter.setPen(QColor(225, 225, 225));
+    for (const Tick& tick : across) {
+        painter.drawLine(tick.at, plot_.top(), tick.at, plot_.bottom());
+    }
+    for (const Tick& tick : up) {
+        painter.drawLine(plot_.left(), tick.at, plot_.right(), tick.at);
+    }
+
+    // The curves, clipped to the plot.
+    painter.save();
+    painter.setClipRect(plot_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const PlotCurve& curve : curves_) {
+        QPolygonF polyline;
+        polyline.reserve(curve.points.size());
+        for (const QPointF& p : curve.points) {
+            polyline.append(QPointF(columnOf(p.x()), rowOf(p.y())));
+        }
+        painter.setPen(
+            QPen(curve.colour, curveWidth(metrics), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(polyline);
+    }
+    painter.restore();
+
+    // The frame, the ticks and the axes' titles: the vertical axis's above
+    // it, the horizontal axis's below its labels.
+    painter.setPen(palette().windowText().color());
+    drawFrame(painter, plot_);
+    drawTicksBelow(painter, plot_, across);
+    drawTicksLeft(painter, plot_, up);
+    painter.setFont(titleFont(font()));
+    painter.drawText(QRect(0, plot_.top() - line - line / 4, width(), line), Qt::AlignLeft,
+                     QStringLiteral(" ") + y_.title);
+    painter.drawText(QRect(plot_.left(), plot_.bottom() + 5 + line, plot_.width(), line),
+                     Qt::AlignHCenter, x_.title);
+    painter.setFont(font());
+    drawLegend(painter);
+}
+
+void Plot::drawLegend(QPainter& painter) const {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    int x = legend_.left();
+    int y = legend_.top();
+    for (const PlotCurve& curve : curves_) {
+        const int entry = legendEntryWidth(metrics, curve.name);
+        if (x > legend_.left() && x + entry > legend_.right() + 1) {
+            x = legend_.left();
+            y += line;
+        }
+        const int middle = y + line / 2;
+        painter.setPen(QPen(curve.colour, curveWidth(metrics) + 1));
+        painter.drawLine(x + line / 4, middle, x + 2 * line - line / 2, middle);
+        painter.setPen(palette().windowText().color());
+        painter.drawText(QRect(x + 2 * line, y, entry - 2 * line, line), Qt::AlignLeft, curve.name);
+        x += entry;
+    }
+}
+
+void Plot::paintEvent(QPaintEvent* event) {
+    if (pictureDue_) {
+        drawPicture();
+    }
+    QPainter painter(this);
+    const QRect area = event->rect();
+    const qreal ratio = picture_.devicePixelRatio();
+    painter.drawPixmap(QRectF(area), picture_,
+                       QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    if (cursorColumn_ >= 0) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawLine(cursorColumn_, plot_.top(), cursorColumn_, plot_.bottom());
+    }
+}
+
+}  // namespace palmos

@@ -1,0 +1,114 @@
+// The instruments' plots, painted with QPainter: a frame with ticks and their
+// labels outside it (the space-time diagram draws its axes with these), and a
+// small plot of up to four curves with a legend and a cursor.
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPixmap>
+#include <QPointF>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QPainter;
+
+namespace palmos {
+
+// A tick step of 1, 2 or 5 times a power of ten, the smallest that gives
+// fewer than `most` steps over `span`, and never below `least`.
+double tickStep(double span, int most, double least = 0.0);
+
+// A value with `decimals` decimals and no minus sign on zero.
+QString tickLabel(double value, int decimals);
+
+// A tick on one side of a plot: where it stands across or along the plot
+// (pixels), and its label.
+struct Tick {
+    int at;
+    QString label;
+};
+
+// The frame of `plot`, in the pen's colour.
+void drawFrame(QPainter& painter, const QRect& plot);
+// Ticks with their labels outside the frame: centred below the bottom edge;
+// right-aligned to the left of the left edge, from x = `labelsFrom`; to the
+// right of the right edge, in a column `labelsWidth` wide.
+void drawTicksBelow(QPainter& painter, const QRect& plot, const QList<Tick>& ticks);
+void drawTicksLeft(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                   int labelsFrom = 0);
+void drawTicksRight(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                    int labelsWidth);
+
+// One axis of a plot: its range, a tick every `step` from `anchor`, the
+// labels' decimals and the axis's title.
+struct PlotAxis {
+    double min = 0.0;
+    double max = 1.0;
+    double step = 1.0;
+    double anchor = 0.0;
+    int decimals = 0;
+    QString title;
+};
+
+struct PlotCurve {
+    QString name;  // in the legend
+    QColor colour;
+    QList<QPointF> points;
+};
+
+inline constexpr int kMostCurves = 4;
+
+// Curves against a horizontal and a vertical axis, a legend below the axes
+// and a dashed cursor across the plot at one x. Everything but the cursor is
+// kept as a picture, drawn again only when the plot changes (curves, axes,
+// size, font): moving the cursor repaints two thin strips of it.
+class Plot : public QWidget {
+  public:
+    explicit Plot(QWidget* parent = nullptr);
+
+    void setAxes(const PlotAxis& x, const PlotAxis& y);
+    // At most kMostCurves; more are left out.
+    void setCurves(std::vector<PlotCurve> curves);
+    // The cursor at `x` on the horizontal axis.
+    void setCursor(double x);
+    void clearCursor();
+
+    const PlotAxis& xAxis() const { return x_; }
+    const PlotAxis& yAxis() const { return y_; }
+    const std::vector<PlotCurve>& curves() const { return curves_; }
+    // Where the curves are drawn, and the cursor's column (-1 for none).
+    QRect plotRect() const { return plot_; }
+    int cursorColumn() const { return cursorColumn_; }
+    // The pixel column and row of a point of the axes.
+    double columnOf(double x) const;
+    double rowOf(double y) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void changed();
+    void layOut();
+    void placeCursor();
+    void drawPicture();
+    void drawLegend(QPainter& painter) const;
+    QList<Tick> ticks(const PlotAxis& axis, bool across) const;
+    QRect strip(int x) const;
+
+    PlotAxis x_;
+    PlotAxis y_;
+    std::vector<PlotCurve> curves_;
+    bool hasCursor_ = false;
+    double cursor_ = 0.0;
+    int cursorColumn_ = -1;
+    QRect plot_;
+    QRect legend_;
+    QPixmap picture_;
+    bool pictureDue_ = true;
+};
+
+}  // namespace palmos
