@@ -134,6 +134,12 @@ void Plot::resizeEvent(QResizeEvent*) {
     changed();
 }
 
+// A closed plot keeps no picture: it is drawn again when next shown.
+void Plot::hideEvent(QHideEvent*) {
+    picture_ = QPixmap();
+    pictureDue_ = true;
+}
+
 void Plot::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
         changed();
