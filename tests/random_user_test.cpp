@@ -12,20 +12,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTest>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
-#include <functional>
 #include <iostream>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "app/instruments.h"
 #include "app/introduction.h"
 #include "app/language.h"
-#include "elliptic/window.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
