@@ -2,118 +2,73 @@
 
 #include <QRectF>
 #include <algorithm>
-#include <utility>
 
-#include "core/program_steps.h"
-#include "navigation/language_choice.h"
-#include "single_string/simple_solution.h"
-#include "single_string/window.h"
-#include "two_media/procedures.h"
+#include "navigation/navigation.h"
+#include "two_media/measured_ratios.h"
 #include "two_media/solver.h"
-#include "two_media/window.h"
 
 namespace palmos {
 
 namespace {
 
-InstrumentSet* simpleSet = nullptr;
-InstrumentSet* twoMediaSet = nullptr;
-
-RunView simpleSolutionRun() {
-    if (simpleRun.filledAt == 0) {
+RunView simpleView(const SimpleRun& run) {
+    if (!run.filled()) {
         return {};
     }
-    return {.table = &simpleRun.simpleTable,
+    const RunSettings& used = run.settings();
+    return {.table = &run.simpleTable,
             .lastLevel = kLastSimpleLevel,
-            .lastPoint = simpleRun.lastPoint,
-            .timeStep = timeStep,
-            .driveSpeed = simpleRun.lambda,
-            .farSpeed = simpleRun.lambda,
-            .farEnd = simpleRun.end,
-            .filling = simpleRun.filledAt};
+            .lastPoint = run.lastPoint,
+            .timeStep = used.timeStep,
+            .driveSpeed = used.driveSideSpeed,
+            .farSpeed = used.farSideSpeed,
+            .farEnd = used.end};
 }
 
-bool stepModeFilledLast() {
-    return stepRun.filledAt > twoMediaRun.filledAt;
-}
-
-// The continuous run gives c1 to the drive side and c2 to the far side; the
-// step mode the other way round, with the speeds its last START read.
-RunView twoMediaShownRun() {
-    if (stepModeFilledLast()) {
-        const StepModeSettings& used = stepRun.used;
-        return {.table = &stepRun.stepDisplacement,
-                .lastLevel = kLastStepLevel,
-                .lastPoint = used.lastPoint,
-                .junction = kTwoMediaJunction,
-                .timeStep = used.timeStep,
-                .driveSpeed = used.c2,
-                .farSpeed = used.c1,
-                .driveName = "c2",
-                .farName = "c1",
-                .farEnd = used.end,
-                .filling = stepRun.filledAt};
-    }
-    if (twoMediaRun.filledAt == 0) {
+RunView continuousView(const TwoMediaRun& run) {
+    if (!run.filled()) {
         return {.junction = kTwoMediaJunction};
     }
-    return {.table = &twoMediaRun.twoMediaTable,
+    const RunSettings& used = run.settings();
+    return {.table = &run.twoMediaTable,
             .lastLevel = kLastTwoMediaLevel,
-            .lastPoint = twoMediaRun.twoMediaLastPoint,
+            .lastPoint = run.twoMediaLastPoint,
             .junction = kTwoMediaJunction,
-            .timeStep = timeStep,
-            .driveSpeed = twoMediaRun.c1,
-            .farSpeed = twoMediaRun.c2,
+            .timeStep = used.timeStep,
+            .driveSpeed = used.driveSideSpeed,
+            .farSpeed = used.farSideSpeed,
             .driveName = "c1",
             .farName = "c2",
-            .farEnd = twoMediaRun.end,
-            .filling = twoMediaRun.filledAt};
+            .farEnd = used.end};
 }
 
-// The continuous run is always prepared with the reset pulse: width 20,
-// height 100.
-RatiosView twoMediaRatios(const RunView& run) {
-    if (run.table == &stepRun.stepDisplacement) {
-        const StepModeSettings& used = stepRun.used;
-        return {measureRatios(stepRun.stepDisplacement, {.scheme = TwoMediaScheme::StepMode,
-                                                         .driveSpeed = used.c2,
-                                                         .farSpeed = used.c1,
-                                                         .width = used.width,
-                                                         .height = used.height,
-                                                         .baseDepth = used.baseDepth,
-                                                         .end = used.end}),
-                used.c1, used.c2};
-    }
-    return {measureRatios(twoMediaRun.twoMediaTable, {.scheme = TwoMediaScheme::Continuous,
-                                                      .driveSpeed = twoMediaRun.c1,
-                                                      .farSpeed = twoMediaRun.c2,
-                                                      .width = 20,
-                                                      .height = 100,
-                                                      .baseDepth = baseDepth(),
-                                                      .end = twoMediaRun.end}),
-            twoMediaRun.c1, twoMediaRun.c2};
+// The step mode's bars name the source side c2 and the far side c1.
+RunView stepView(const StepRun& run) {
+    const RunSettings& used = run.settings();
+    return {.table = &run.stepDisplacement,
+            .lastLevel = kLastStepLevel,
+            .lastPoint = run.sourcePoint,
+            .junction = kTwoMediaJunction,
+            .timeStep = used.timeStep,
+            .driveSpeed = used.driveSideSpeed,
+            .farSpeed = used.farSideSpeed,
+            .driveName = "c2",
+            .farName = "c1",
+            .farEnd = used.end};
 }
 
-// The lowest and the highest displacement of a run, over all its points and
-// levels; read once for each filling of a table.
-std::pair<double, double> swing(const RunView& run) {
-    static int filling = 0;
-    static const LevelTable* table = nullptr;
-    static std::pair<double, double> range;
-    if (!run.prepared()) {
-        return {0.0, 0.0};
-    }
-    if (run.filling != filling || run.table != table) {
-        filling = run.filling;
-        table = run.table;
-        range = {0.0, 0.0};
-        for (int level = 0; level <= run.lastLevel; ++level) {
-            const double* row = run.table->row(level, run.lastPoint + 1);
-            const auto [low, high] = std::minmax_element(row, row + run.lastPoint + 1);
-            range = {std::min(range.first, *low), std::max(range.second, *high)};
-        }
-    }
-    return range;
+// The measured ratios of a run with the pulse it was filled with, and the
+// bars' c1 and c2 of that run.
+RatiosView ratios(const LevelTable& table, TwoMediaScheme scheme, const RunSettings& used,
+                  double c1, double c2) {
+    return {measureRatios(table, {.scheme = scheme,
+                                  .driveSpeed = used.driveSideSpeed,
+                                  .farSpeed = used.farSideSpeed,
+                                  .width = used.width,
+                                  .height = used.height,
+                                  .baseDepth = used.baseDepth,
+                                  .end = used.end}),
+            c1, c2};
 }
 
 // Where the circles of `window` stand now, and where their centres go over
@@ -133,66 +88,122 @@ QRect stringReach(const ui::Form& window, const ui::ShapeArray& circles,
     return reach.toAlignedRect();
 }
 
-// Each tick shows its level, then moves on by its timer's interval.
-int levelShown(int next, const ui::Timer& timer) {
-    return std::max(0, next - timer.Interval());
-}
-
 }  // namespace
 
-void installInstruments() {
-    if (simpleSet != nullptr) {
-        return;
-    }
-    Ypervola& simple = ypervola();
-    simpleSet = new InstrumentSet(
-        &simple,
-        {.run = simpleSolutionRun,
-         .levelShown = [&simple] { return levelShown(simpleRun.timeIndex, simple.Timer1); },
-         .circles = &simple.Shape1,
-         .english = englishSelected,
-         .pictureName = "simple-solution",
-         .stringReach =
-             [&simple](bool swinging) {
-                 return stringReach(simple, simple.Shape1,
-                                    swinging ? swing(simpleSolutionRun()) : std::pair(0.0, 0.0));
-             }});
-    simpleSet->follow(simple.Timer1);
+RunInstruments::RunInstruments(ProgramWindows& windows, Session& session,
+                               Navigation& navigation)
+    : session_(session) {
+    const auto english = [&navigation] { return navigation.englishSelected(); };
 
-    Dyomessa& twoMedia = dyomessa();
-    twoMediaSet = new InstrumentSet(
+    Ypervola& simple = windows.ypervola();
+    simple_ = new InstrumentSet(
+        &simple, {.circles = &simple.Shape1,
+                  .english = english,
+                  .pictureName = "simple-solution",
+                  .stringReach =
+                      [this, &simple](bool swinging) {
+                          const SimpleRun& run = session_.simpleRun;
+                          return stringReach(simple, simple.Shape1,
+                                             swinging ? swing(run, simpleView(run))
+                                                      : std::pair(0.0, 0.0));
+                      }});
+
+    Dyomessa& twoMedia = windows.dyomessa();
+    twoMedia_ = new InstrumentSet(
         &twoMedia,
-        {.run = twoMediaShownRun,
-         .levelShown =
-             [&twoMedia] {
-                 return stepModeFilledLast()
-                            ? levelShown(stepRun.stepLevel, twoMedia.Timer2)
-                            : levelShown(twoMediaRun.twoMediaTimeIndex, twoMedia.Timer1);
+        {.circles = &twoMedia.Shape1,
+         .ratios =
+             [this](const RunView&) {
+                 if (twoMediaShown_ == &session_.stepRun) {
+                     const RunSettings& used = session_.stepRun.settings();
+                     return ratios(session_.stepRun.stepDisplacement, TwoMediaScheme::StepMode,
+                                   used, used.farSideSpeed, used.driveSideSpeed);
+                 }
+                 const RunSettings& used = session_.twoMediaRun.settings();
+                 return ratios(session_.twoMediaRun.twoMediaTable, TwoMediaScheme::Continuous,
+                               used, used.driveSideSpeed, used.farSideSpeed);
              },
-         .circles = &twoMedia.Shape1,
-         .ratios = twoMediaRatios,
-         .english = englishSelected,
+         .english = english,
          .pictureName = "two-media",
-         // No control of the window plays the continuous run (its
-         // START is hidden): while its timer is off, its circles
-         // stay where they stand.
+         // No control of the window plays the continuous run (its START is
+         // hidden): while its timer is off, its circles stay where they stand.
          .stringReach =
-             [&twoMedia](bool swinging) {
+             [this, &twoMedia](bool swinging) {
+                 const bool continuous = twoMediaShown_ != &session_.stepRun;
                  const bool still =
-                     !swinging || (!stepModeFilledLast() && !twoMedia.Timer1.isTicking());
+                     !swinging || twoMediaShown_ == nullptr ||
+                     (continuous && !twoMedia.Timer1.isTicking());
                  return stringReach(twoMedia, twoMedia.Shape1,
-                                    still ? std::pair(0.0, 0.0) : swing(twoMediaShownRun()));
+                                    still ? std::pair(0.0, 0.0)
+                                          : swing(*twoMediaShown_, twoMediaView()));
              }});
-    twoMediaSet->follow(twoMedia.Timer1);
-    twoMediaSet->follow(twoMedia.Timer2);
+
+    // A window made after a run was filled starts from it.
+    if (session_.stepRun.filled()) {
+        twoMediaShown_ = &session_.stepRun;
+    } else if (session_.twoMediaRun.filled()) {
+        twoMediaShown_ = &session_.twoMediaRun;
+    }
+    simple_->showRun(simpleView(session_.simpleRun));
+    twoMedia_->showRun(twoMediaView());
+
+    follow(session_.simpleRun, *simple_, [this] { return simpleView(session_.simpleRun); });
+    follow(session_.twoMediaRun, *twoMedia_, [this] { return twoMediaView(); });
+    follow(session_.stepRun, *twoMedia_, [this] { return twoMediaView(); });
 }
 
-InstrumentSet& simpleSolutionInstruments() {
-    return *simpleSet;
+RunInstruments::~RunInstruments() {
+    for (auto& [run, ids] : subscriptions_) {
+        run->onFilled.unsubscribe(ids.first);
+        run->onLevelShown.unsubscribe(ids.second);
+    }
 }
 
-InstrumentSet& twoMediaInstruments() {
-    return *twoMediaSet;
+void RunInstruments::follow(Run& run, InstrumentSet& set, std::function<RunView()> view) {
+    const bool twoMedia = &set == twoMedia_;
+    const int filled = run.onFilled.subscribe([this, &run, &set, twoMedia, view](const RunSettings&) {
+        if (twoMedia) {
+            twoMediaShown_ = &run;
+        }
+        if (swing_.run == &run) {
+            swing_ = {};
+        }
+        set.showRun(view());
+    });
+    const int shown = run.onLevelShown.subscribe([this, &run, &set, twoMedia](int level) {
+        if (!twoMedia || twoMediaShown_ == &run) {
+            set.showLevel(level);
+        }
+    });
+    subscriptions_.push_back({&run, {filled, shown}});
+}
+
+RunView RunInstruments::twoMediaView() const {
+    if (twoMediaShown_ == &session_.stepRun) {
+        return stepView(session_.stepRun);
+    }
+    return continuousView(session_.twoMediaRun);
+}
+
+std::pair<double, double> RunInstruments::swing(const Run& run, const RunView& view) {
+    if (!view.prepared()) {
+        return {0.0, 0.0};
+    }
+    if (swing_.run != &run) {
+        swing_ = {.run = &run, .range = {0.0, 0.0}};
+        for (int level = 0; level <= view.lastLevel; ++level) {
+            const double* row = view.table->row(level, view.lastPoint + 1);
+            const auto [low, high] = std::minmax_element(row, row + view.lastPoint + 1);
+            swing_.range = {std::min(swing_.range.first, *low),
+                            std::max(swing_.range.second, *high)};
+        }
+    }
+    return swing_.range;
+}
+
+void RunInstruments::retitle() {
+    simple_->retitle();
+    twoMedia_->retitle();
 }
 
 }  // namespace palmos

@@ -1,17 +1,53 @@
-// The instruments of the simple-solution and the two-media windows: what
-// each reads of its window's runs. They are installed here, above every
-// window and instrument, so that neither folder includes the other.
+// The instruments of the simple-solution and the two-media windows, and what
+// they hear of the runs: each window's set is told when one of its runs is
+// filled and which level the window shows, through the runs' notifications.
+// They are wired here, above every window and instrument, so that neither
+// folder includes the other.
 #pragma once
 
+#include <utility>
+#include <vector>
+
+#include "app/windows.h"
 #include "instruments/instrument_set.h"
 
 namespace palmos {
 
-// Installs both windows' instruments, once; the entry procedure calls it.
-void installInstruments();
+class RunInstruments {
+  public:
+    RunInstruments(ProgramWindows& windows, Session& session, Navigation& navigation);
+    ~RunInstruments();
+    RunInstruments(const RunInstruments&) = delete;
+    RunInstruments& operator=(const RunInstruments&) = delete;
 
-// The instruments of each window (installInstruments must have run).
-InstrumentSet& simpleSolutionInstruments();
-InstrumentSet& twoMediaInstruments();
+    InstrumentSet& simpleSolution() { return *simple_; }
+    InstrumentSet& twoMedia() { return *twoMedia_; }
+
+    // Titles and texts of every open instrument in the language of the moment.
+    void retitle();
+
+  private:
+    // The lowest and highest displacement of a run over all its points and
+    // levels, read once for each filling of its table.
+    struct Swing {
+        const Run* run = nullptr;
+        std::pair<double, double> range{0.0, 0.0};
+    };
+
+    // Tells `set` of each filling of `run` and of the levels shown while the
+    // set follows it.
+    void follow(Run& run, InstrumentSet& set, std::function<RunView()> view);
+    std::pair<double, double> swing(const Run& run, const RunView& view);
+    RunView twoMediaView() const;
+
+    Session& session_;
+    InstrumentSet* simple_;    // owned by the simple-solution window
+    InstrumentSet* twoMedia_;  // owned by the two-media window
+    // The run whose tables the two-media window shows: the step mode's or the
+    // continuous run's, whichever filled last.
+    const Run* twoMediaShown_ = nullptr;
+    Swing swing_;  // of the run an instrument last asked about
+    std::vector<std::pair<Run*, std::pair<int, int>>> subscriptions_;
+};
 
 }  // namespace palmos

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 
-#include "app/language.h"
 #include "navigation/navigation.h"
 #include "ui/events.h"
 
@@ -16,7 +15,8 @@ const QColor kBackColour = Qt::white;
 
 }  // namespace
 
-Eisagogi1::Eisagogi1() : ui::Form("EISAGOGH", {ui::Face::SansSerif, 8}, 10800, 8400) {
+Eisagogi1::Eisagogi1(Navigation& navigation)
+    : ui::Form("EISAGOGH", {ui::Face::SansSerif, 8}, 10800, 8400), navigation_(navigation) {
     setBackColor(kBackColour);
     Label1.setBackColor(kBackColour);
     Label2.setBackColor(kBackColour);
@@ -25,10 +25,6 @@ Eisagogi1::Eisagogi1() : ui::Form("EISAGOGH", {ui::Face::SansSerif, 8}, 10800, 8
     Command1.onClick([this] { Command1_Click(); });
     Option1.onClick([this] { Option1_Click(); });
     Option2.onClick([this] { Option2_Click(); });
-}
-
-Eisagogi1& eisagogi1() {
-    return ui::instance<Eisagogi1>();
 }
 
 // Stretch the window over the whole screen.
@@ -40,11 +36,11 @@ void Eisagogi1::Form_Load() {
 }
 
 void Eisagogi1::APLO_Click() {
-    navigation::openSimpleSolution();
+    navigation_.openSimpleSolution();
 }
 
 void Eisagogi1::MESADYO_Click() {
-    navigation::openTwoMedia();
+    navigation_.openTwoMedia();
 }
 
 void Eisagogi1::Command1_Click() {
@@ -52,11 +48,11 @@ void Eisagogi1::Command1_Click() {
 }
 
 void Eisagogi1::Option1_Click() {
-    ApplyLanguage();
+    navigation_.applyLanguage();
 }
 
 void Eisagogi1::Option2_Click() {
-    ApplyLanguage();
+    navigation_.applyLanguage();
 }
 
 void Eisagogi1::closeEvent(QCloseEvent* event) {

@@ -7,9 +7,11 @@
 
 namespace palmos {
 
+class Navigation;
+
 class Eisagogi1 : public ui::Form {
   public:
-    Eisagogi1();
+    explicit Eisagogi1(Navigation& navigation);
     void Form_Load() override;
 
     ui::CommandButton APLO{this,
@@ -78,8 +80,9 @@ class Eisagogi1 : public ui::Form {
   protected:
     // Closing the introduction window ends the program.
     void closeEvent(QCloseEvent* event) override;
-};
 
-Eisagogi1& eisagogi1();
+  private:
+    Navigation& navigation_;
+};
 
 }  // namespace palmos

@@ -8,10 +8,12 @@
 
 namespace palmos {
 
+class ProgramWindows;
+
 struct CaptionRow {
     const char* window;
     const char* control;
-    ui::Captioned& (*target)();
+    ui::Captioned& (*target)(ProgramWindows&);
     const char* english;
     const char* greek;
 };
@@ -19,8 +21,9 @@ struct CaptionRow {
 // The rows in the order the English branch writes them.
 std::span<const CaptionRow> captionTable();
 
-// The program's entry procedure, and the handler of both language options:
-// writes the captions of the selected language, then shows the introduction.
-void ApplyLanguage();
+// Writes every caption of the table, and the readouts' names, in the
+// language selected on the introduction window (the first part of
+// ApplyLanguage, the program's entry procedure).
+void writeCaptions(ProgramWindows& windows);
 
 }  // namespace palmos

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/language.h"
+#include "app/program.h"
 #include "ui/events.h"
 #include "ui/memory.h"
 
@@ -48,7 +48,8 @@ int main(int argc, char* argv[]) {
     // window's close box end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    ui::dispatch([] { palmos::ApplyLanguage(); });
+    palmos::Program program;
+    ui::dispatch([&program] { program.applyLanguage(); });
     if (ui::programEnded()) {
         return ui::exitCode();
     }

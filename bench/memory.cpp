@@ -21,6 +21,7 @@
 
 #include "app/instruments.h"
 #include "app/language.h"
+#include "bench/program.h"
 #include "bench/qt_setup.h"
 #include "tools/random_user/actions.h"
 #include "ui/events.h"
@@ -30,6 +31,7 @@
 namespace {
 
 using namespace palmos;
+using namespace bench;
 
 long residentKilobytes() {
     std::ifstream statm("/proc/self/statm");
@@ -77,7 +79,7 @@ Options parseOptions(const QStringList& arguments) {
 void openEverything(const Options& options) {
     for (const char* name : {"APLO", "ypervola.START", "ypervola.elliptic", "elliptikh.SOLVE",
                              "MESADYO", "dyomessa.START", "ticks", "paint"}) {
-        random_user::play({random_user::kindNamed(name), 7});
+        random_user::play(program(), {random_user::kindNamed(name), 7});
     }
     if (options.instruments) {
         for (InstrumentSet* set : {&simpleSolutionInstruments(), &twoMediaInstruments()}) {
@@ -112,7 +114,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no action kind is called %s\n", options.only.c_str());
         return 2;
     }
-    ui::dispatch(ApplyLanguage);
+    ui::dispatch([] { ApplyLanguage(); });
     openEverything(options);
     std::printf("opened-rss-kb %ld\n", residentKilobytes());
     const std::vector<random_user::Action> actions =
@@ -121,7 +123,7 @@ int main(int argc, char* argv[]) {
         if (k == 1000) {
             std::printf("rss-after-1000-kb %ld\n", residentKilobytes());
         }
-        random_user::play(actions[k]);
+        random_user::play(program(), actions[k]);
     }
     std::printf("end-rss-kb %ld\n", residentKilobytes());
     std::printf("peak-rss-kb %ld\n", peakKilobytes());

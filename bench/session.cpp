@@ -19,6 +19,7 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
+#include "bench/program.h"
 #include "bench/qt_setup.h"
 #include "elliptic/window.h"
 #include "single_string/simple_solution.h"
@@ -31,6 +32,7 @@
 namespace {
 
 using namespace palmos;
+using namespace bench;
 
 long long realtimeNanoseconds() {
     timespec now{};
@@ -106,7 +108,7 @@ void session() {
     click([&] { two.Command1_Click(); });
     runToEnd("two-media", two.Timer1, [&] { return two.Timer1.Enabled(); });
     click([&] { two.Command2_Click(); });
-    runToEnd("step-mode", two.Timer2, [] { return !stepRun.stepRunFinished; });
+    runToEnd("step-mode", two.Timer2, [] { return !program().session().stepRun.stepRunFinished; });
 
     click([&] { two.Command4_Click(); });
     rusage usage{};

@@ -15,6 +15,7 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
+#include "bench/program.h"
 #include "bench/qt_setup.h"
 #include "bench/report.h"
 #include "elliptic/window.h"
@@ -28,6 +29,7 @@
 namespace {
 
 using namespace palmos;
+using namespace bench;
 
 QImage& frame() {
     static QImage image(QGuiApplication::primaryScreen()->geometry().size(),
@@ -56,12 +58,12 @@ void SingleStringTick(benchmark::State& state) {
     Ypervola& window = ypervola();
     ui::dispatch([&] { window.Command1_Click(); });
     exposed();
-    simpleRun.timeIndex = 2;
+    program().session().simpleRun.timeIndex = 2;
     for (auto _ : state) {
         window.Timer1.fire();
         repaint();
-        if (simpleRun.timeIndex > 498) {
-            simpleRun.timeIndex = 2;
+        if (program().session().simpleRun.timeIndex > 498) {
+            program().session().simpleRun.timeIndex = 2;
         }
     }
 }
@@ -72,12 +74,12 @@ void TwoMediaTick(benchmark::State& state) {
     Dyomessa& window = dyomessa();
     ui::dispatch([&] { window.Command1_Click(); });
     exposed();
-    twoMediaRun.twoMediaTimeIndex = 5;
+    program().session().twoMediaRun.twoMediaTimeIndex = 5;
     for (auto _ : state) {
         window.Timer1.fire();
         repaint();
-        if (twoMediaRun.twoMediaTimeIndex > 995) {
-            twoMediaRun.twoMediaTimeIndex = 5;
+        if (program().session().twoMediaRun.twoMediaTimeIndex > 995) {
+            program().session().twoMediaRun.twoMediaTimeIndex = 5;
         }
     }
     window.Timer1.setEnabled(false);
@@ -94,9 +96,9 @@ void StepModeTick(benchmark::State& state) {
     for (auto _ : state) {
         window.Timer2.fire();
         repaint();
-        if (stepRun.stepRunFinished) {
-            stepRun.stepLevel = 0;
-            stepRun.stepRunFinished = false;
+        if (program().session().stepRun.stepRunFinished) {
+            program().session().stepRun.stepLevel = 0;
+            program().session().stepRun.stepRunFinished = false;
         }
     }
     window.Timer2.setEnabled(false);
@@ -127,7 +129,7 @@ void SingleStringStart(benchmark::State& state) {
 
 void TwoMediaPreparation(benchmark::State& state) {
     for (auto _ : state) {
-        ui::dispatch(PrepareTwoMediaSolution);
+        ui::dispatch([] { dyomessa().prepare(); });
     }
 }
 
@@ -141,7 +143,7 @@ void StepModeStart(benchmark::State& state) {
 void EllipticSolutionDrawn(benchmark::State& state) {
     ui::dispatch([] { elliptikh().Show(); });
     for (auto _ : state) {
-        ui::dispatch(DrawEllipticSolution);
+        ui::dispatch([] { elliptikh().Command1_Click(); });
     }
 }
 
@@ -188,7 +190,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));
     QApplication::setQuitOnLastWindowClosed(false);
     ui::setMessageBoxHook([](const QString&) {});
-    ui::dispatch(ApplyLanguage);
+    ui::dispatch([] { ApplyLanguage(); });
 
     // The rows name the screen; the whole window painted afresh has a target
     // of its own on a 4K screen, where it is dearest.

@@ -5,15 +5,12 @@
 
 namespace palmos {
 
-Elliptikh::Elliptikh()
-    : ui::Form("Ελλειπτική διαφορική εξίσωση", {ui::Face::TimesNewRoman, 8.25}, 4680, 3225) {
+Elliptikh::Elliptikh(std::optional<EllipticSolution>& solution)
+    : ui::Form("Ελλειπτική διαφορική εξίσωση", {ui::Face::TimesNewRoman, 8.25}, 4680, 3225),
+      solution_(solution) {
     setBackColor(Qt::white);
     Command1.setAutoDefault(false);
     Command1.onClick([this] { Command1_Click(); });
-}
-
-Elliptikh& elliptikh() {
-    return ui::instance<Elliptikh>();
 }
 
 // Two thirds of the screen at the top left, with x running 0..65 to the
@@ -27,18 +24,17 @@ void Elliptikh::Form_Load() {
 }
 
 void Elliptikh::Command1_Click() {
-    DrawEllipticSolution();
+    DrawEllipticSolution(*this, solution_);
 }
 
-void DrawEllipticSolution() {
-    const EllipticSolution solution = solveElliptic();
-    Elliptikh& window = elliptikh();
+void DrawEllipticSolution(Elliptikh& window, std::optional<EllipticSolution>& solution) {
+    solution = solveElliptic();
     window.setDrawWidth(3);
-    for (const EllipticDot& dot : ellipticDots(solution)) {
+    for (const EllipticDot& dot : ellipticDots(*solution)) {
         const BandColour colour = ellipticBandColour(dot.band);
         window.PSet(dot.x, dot.y, QColor(colour.red, colour.green, colour.blue));
     }
-    ui::MsgBox(QString::number(solution.sweeps));
+    ui::MsgBox(QString::number(solution->sweeps));
 }
 
 }  // namespace palmos

@@ -2,6 +2,9 @@
 // solved on a click and plotted as bands of equal value.
 #pragma once
 
+#include <optional>
+
+#include "elliptic/solver.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -9,7 +12,8 @@ namespace palmos {
 
 class Elliptikh : public ui::Form {
   public:
-    Elliptikh();
+    // `solution` keeps what the window last solved and plotted.
+    explicit Elliptikh(std::optional<EllipticSolution>& solution);
     void Form_Load() override;
 
     ui::CommandButton Command1{
@@ -17,12 +21,13 @@ class Elliptikh : public ui::Form {
         {.caption = "ΛΥΣΗ", .left = 1560, .top = 0, .width = 1215, .height = 375, .tabIndex = 0}};
 
     void Command1_Click();
+
+  private:
+    std::optional<EllipticSolution>& solution_;
 };
 
-Elliptikh& elliptikh();
-
-// Solves, plots the bands on the elliptic-equation window and reports the
-// number of sweeps in a message box.
-void DrawEllipticSolution();
+// Solves into `solution`, plots the bands on the elliptic-equation window and
+// reports the number of sweeps in a message box.
+void DrawEllipticSolution(Elliptikh& window, std::optional<EllipticSolution>& solution);
 
 }  // namespace palmos

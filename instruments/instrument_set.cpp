@@ -1,6 +1,5 @@
 #include "instruments/instrument_set.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -13,27 +12,10 @@
 #include "instruments/point_probe.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
-#include "ui/form.h"
 #include "ui/shapes.h"
-#include "ui/timer.h"
 #include "ui/zoom.h"
 
 namespace palmos {
-
-namespace {
-
-std::vector<InstrumentSet*>& sets() {
-    static std::vector<InstrumentSet*> all;
-    return all;
-}
-
-// Two views show the same run when the same filling of the same table is
-// read over the same levels.
-bool sameRun(const RunView& a, const RunView& b) {
-    return a.table == b.table && a.filling == b.filling && a.lastLevel == b.lastLevel;
-}
-
-}  // namespace
 
 InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
     : QObject(window), window_(window), source_(std::move(source)) {
@@ -48,68 +30,54 @@ InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
     dock_ = new InstrumentDock(window, [this](bool swing) {
         return source_.stringReach ? source_.stringReach(swing) : QRect();
     });
-    // Runs are prepared and stepped by buttons, this window's or another's
-    // (TWO MEDIA on the introduction prepares the two-media run): after each
-    // click of any window's button the set looks again, a cheap comparison
-    // when nothing changed. Connected after the buttons' own handlers, it runs
-    // after them. Ticks are followed through follow().
-    for (const ui::Form* form : ui::Form::windows()) {
-        for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
-            connect(button, &QAbstractButton::clicked, this, [this] { update(); });
-        }
-    }
     // A click on a circle after choosing the probe picks its point.
     window->installEventFilter(this);
-    sets().push_back(this);
 }
 
-InstrumentSet::~InstrumentSet() {
-    std::erase(sets(), this);
-}
-
-void InstrumentSet::retitleAll() {
-    for (InstrumentSet* set : sets()) {
-        set->retitle();
-    }
-}
-
-void InstrumentSet::follow(ui::Timer& timer) {
-    timer.afterTimer([this] { update(); });
-}
+InstrumentSet::~InstrumentSet() = default;
 
 QString InstrumentSet::caption(InstrumentCaption which) const {
     return instrumentCaption(which, source_.english());
 }
 
-void InstrumentSet::update() {
+void InstrumentSet::showRun(const RunView& run) {
+    run_ = run;
+    level_ = 0;
+    tellRun();
+}
+
+void InstrumentSet::showLevel(int level) {
+    level = std::clamp(level, 0, std::max(0, run_.lastLevel));
+    if (level != level_) {
+        level_ = level;
+        tellLevel();
+    }
+}
+
+void InstrumentSet::tellRun() {
     if (spaceTime_.isNull() && probe_.isNull() && ratios_.isNull()) {
         return;
     }
-    const RunView run = source_.run();
-    if (!sameRun(run, run_)) {
-        run_ = run;
-        level_ = -1;
-        if (spaceTime_) {
-            spaceTime_->setRun(run);
-        }
-        if (probe_) {
-            probe_->setRun(run);
-        }
-        if (ratios_) {
-            ratios_->setRatios(run.prepared() ? std::optional(source_.ratios(run)) : std::nullopt);
-        }
-        // Another run may swing further: the dock makes room for it.
-        dock_->layOut();
+    if (spaceTime_) {
+        spaceTime_->setRun(run_);
     }
-    const int level = std::clamp(source_.levelShown(), 0, std::max(0, run.lastLevel));
-    if (level != level_) {
-        level_ = level;
-        if (spaceTime_) {
-            spaceTime_->setCurrentLevel(level);
-        }
-        if (probe_) {
-            probe_->setCurrentLevel(level);
-        }
+    if (probe_) {
+        probe_->setRun(run_);
+    }
+    if (ratios_) {
+        ratios_->setRatios(run_.prepared() ? std::optional(source_.ratios(run_)) : std::nullopt);
+    }
+    // Another run may swing further: the dock makes room for it.
+    dock_->layOut();
+    tellLevel();
+}
+
+void InstrumentSet::tellLevel() {
+    if (spaceTime_) {
+        spaceTime_->setCurrentLevel(level_);
+    }
+    if (probe_) {
+        probe_->setCurrentLevel(level_);
     }
 }
 
@@ -174,8 +142,7 @@ void InstrumentSet::show(QWidget* instrument) {
         popup->close();
     }
     retitle();
-    run_ = {};  // read the run afresh for the window just opened
-    update();
+    tellRun();
     instrument->show();
     instrument->raise();
     instrument->activateWindow();
@@ -243,9 +210,8 @@ void InstrumentSet::markProbes(bool shown) {
 }
 
 void InstrumentSet::copyData() {
-    const RunView run = source_.run();
-    if (run.prepared()) {
-        copyToClipboard(tabSeparatedTable(run, source_.english()));
+    if (run_.prepared()) {
+        copyToClipboard(tabSeparatedTable(run_, source_.english()));
     }
 }
 

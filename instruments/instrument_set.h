@@ -1,7 +1,8 @@
 // The instruments of one simulation window: its context menu and the
 // instrument windows opened from it, kept following the run the window shows.
-// They only read: the window gives functions that describe its run, and the
-// set never calls anything that changes program state.
+// They only read: whoever owns the runs tells the set which run the window
+// shows and which level (showRun, showLevel), and the set never calls
+// anything that changes program state.
 #pragma once
 
 #include <QObject>
@@ -22,7 +23,6 @@ class QWidget;
 
 namespace ui {
 class ShapeArray;
-class Timer;
 }  // namespace ui
 
 namespace palmos {
@@ -30,13 +30,8 @@ namespace palmos {
 class InstrumentDock;
 class InstrumentMenu;
 
-// What a simulation window tells its instruments, each asked when needed.
+// What a simulation window gives its instruments, each asked when needed.
 struct RunSource {
-    // The run the window shows now: whichever of its runs filled its tables
-    // last (not prepared before the first).
-    std::function<RunView()> run;
-    // The level the animation shows now.
-    std::function<int()> levelShown;
     // The window's circles, one per point: a click picks one, and the probed
     // ones are ringed.
     ui::ShapeArray* circles;
@@ -58,11 +53,11 @@ class InstrumentSet : public QObject {
     InstrumentSet(QWidget* window, RunSource source);
     ~InstrumentSet() override;
 
-    // Follows each Timer event of `timer` (the level shown moves).
-    void follow(ui::Timer& timer);
-    // Reads the run and the level shown again, and tells the open
-    // instruments what changed. Cheap when nothing did.
-    void update();
+    // The window shows `run` now (a run just filled: from level 0), or no
+    // run yet when it is not prepared.
+    void showRun(const RunView& run);
+    // The animation shows `level` of the run now. Cheap when it did already.
+    void showLevel(int level);
     // Titles and texts in the language of the moment.
     void retitle();
 
@@ -86,9 +81,6 @@ class InstrumentSet : public QObject {
     // answers them.
     void setSaveDialogs(SavePictureDialogs dialogs) { saveDialogs_ = std::move(dialogs); }
 
-    // Retitles every open instrument: the language switch calls it.
-    static void retitleAll();
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -97,6 +89,9 @@ class InstrumentSet : public QObject {
     // zoom, Escape to close, and its own menu to save or copy.
     void adopt(QWidget* instrument, std::function<void()> copy);
     void show(QWidget* instrument);
+    // Gives the open instruments the run and the level shown.
+    void tellRun();
+    void tellLevel();
     void refont(QWidget* instrument);
     QString caption(InstrumentCaption which) const;
     void markProbes(bool shown);
@@ -110,7 +105,7 @@ class InstrumentSet : public QObject {
     QPointer<PointProbeWindow> probe_;
     QPointer<MeasuredRatiosWindow> ratios_;
     RunView run_;
-    int level_ = -1;
+    int level_ = 0;
     bool picking_ = false;
     SavePictureDialogs saveDialogs_ = desktopSaveDialogs();
 };

@@ -1,6 +1,6 @@
 // What an instrument reads of a run: its displacement table, only to read,
 // with what the picture needs to name its parts. The instruments never write
-// program state; the window that owns the run fills a RunView and tells the
+// program state; whoever owns the run fills a RunView and tells the
 // instrument which level it shows now.
 #pragma once
 
@@ -21,7 +21,6 @@ struct RunView {
     const char* driveName = "c";        // the speeds' names, as the bars name them
     const char* farName = "c";
     EndMode farEnd = EndMode::Fixed;  // the end at point 0, far from the drive
-    int filling = 0;                  // which filling of the tables this is (see tableFillings)
 
     bool prepared() const { return table != nullptr; }
 };

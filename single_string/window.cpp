@@ -7,7 +7,11 @@
 
 namespace palmos {
 
-Ypervola::Ypervola() : ui::Form("APLH LYSH", {ui::Face::TimesNewRoman, 8.25}, 14685, 14790) {
+YpervolaControls::YpervolaControls()
+    : ui::Form("APLH LYSH", {ui::Face::TimesNewRoman, 8.25}, 14685, 14790) {}
+
+Ypervola::Ypervola(SimpleRun& run, TimeStep& timeStep, Navigation& navigation)
+    : simpleRun(run), timeStep(timeStep), navigation(navigation) {
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
     Command3.onClick([this] { Command3_Click(); });
@@ -19,23 +23,24 @@ Ypervola::Ypervola() : ui::Form("APLH LYSH", {ui::Face::TimesNewRoman, 8.25}, 14
     Timer1.onTimer([this] { Timer1_Timer(); });
 }
 
-Ypervola& ypervola() {
-    return ui::instance<Ypervola>();
+void Ypervola::prepare() {
+    PrepareSimpleSolution(*this, simpleRun, timeStep);
 }
 
 // START: recompute the motion for the chosen end and play it from level 0.
 void Ypervola::Command1_Click() {
-    PrepareSimpleSolution();
-    CheckSimpleSolution();
+    prepare();
+    CheckSimpleSolution(*this, simpleRun);
     Timer1.setEnabled(true);
     Timer1.setInterval(2);
+    simpleRun.levelsPerTick = Timer1.Interval();
     simpleRun.timeIndex = 0;
 }
 
 // The elliptic-equation button freezes the animation on its current frame.
 void Ypervola::Command2_Click() {
     Timer1.setEnabled(false);
-    navigation::showEllipticEquation();
+    navigation.showEllipticEquation();
 }
 
 void Ypervola::Command3_Click() {
@@ -43,11 +48,11 @@ void Ypervola::Command3_Click() {
 }
 
 void Ypervola::Command4_Click() {
-    navigation::openTwoMedia();
+    navigation.openTwoMedia();
 }
 
 void Ypervola::Command5_Click() {
-    navigation::showIntroduction();
+    navigation.showIntroduction();
 }
 
 void Ypervola::elefthero_Click() {
@@ -69,11 +74,12 @@ void Ypervola::lamdaval_Change() {
 // One frame: check pass, circles to the current level, on to the next level;
 // the run ends after the frame of level 498.
 void Ypervola::Timer1_Timer() {
-    CheckSimpleSolution();
+    CheckSimpleSolution(*this, simpleRun);
     for (int b = 0; b <= simpleRun.lastPoint; ++b) {
-        PlaceSimpleCircle(b, simpleRun.timeIndex);
+        PlaceSimpleCircle(*this, simpleRun, b, simpleRun.timeIndex);
     }
-    simpleRun.timeIndex = checkedAdd16(simpleRun.timeIndex, Timer1.Interval());
+    simpleRun.showLevel(simpleRun.timeIndex);
+    simpleRun.timeIndex = checkedAdd16(simpleRun.timeIndex, simpleRun.levelsPerTick);
     if (simpleRun.timeIndex > kLastSimpleLevel) {
         Timer1.setEnabled(false);
     }

@@ -19,9 +19,12 @@
 #include "two_media/window.h"
 #include "ui/events.h"
 #include "ui/zoom.h"
+#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
+
+using namespace testing_support::current;
 
 using palmos::PrintTo;
 
@@ -33,11 +36,11 @@ void press(Qt::Key key) {
     QTest::keyClick(&dyomessa(), key, Qt::ControlModifier);
 }
 
-class Display : public ::testing::Test {
+class Display : public testing_support::ProgramTest {
   protected:
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().size(), QSize(1920, 1080));
-        ui::dispatch(ApplyLanguage);
+        ui::dispatch([this] { ApplyLanguage(); });
         click(eisagogi1().APLO);
         click(eisagogi1().MESADYO);
     }
@@ -58,13 +61,13 @@ struct Snapshot {
 Snapshot snapshot() {
     Dyomessa& window = dyomessa();
     Snapshot shot{
-        stepRun.stepLevel, window.Timer2.Enabled(), window.Timer2.Interval(), {}, {}, {}, 0};
+        session().stepRun.stepLevel, window.Timer2.Enabled(), window.Timer2.Interval(), {}, {}, {}, 0};
     for (const ui::ScrollBar* bar :
          {&window.cmeso1, &window.cmesso2, &window.platos, &window.evros, &window.rythmisidt}) {
         shot.bars.push_back(bar->Value());
     }
     for (const CaptionRow& row : captionTable()) {
-        shot.texts.append(row.target().Caption());
+        shot.texts.append(row.target(windows()).Caption());
     }
     for (const ui::Label* label :
          {&window.Label1, &window.Label2, &window.Label3, &window.Label4, &window.Label5}) {
@@ -77,7 +80,7 @@ Snapshot snapshot() {
         shot.centres.emplace_back(std::round(centre.x() * 1000), std::round(centre.y() * 1000));
     }
     for (int level = 0; level < kStepLevels; ++level) {
-        shot.cells += stepRun.stepDisplacement.at(kStepPoints - 1, level);
+        shot.cells += session().stepRun.stepDisplacement.at(kStepPoints - 1, level);
     }
     return shot;
 }
@@ -139,7 +142,7 @@ TEST_P(Captions, AreDrawnWhole) {
     ui::setZoom(GetParam().zoom > 0 ? GetParam().zoom : ui::fittedZoom());
     int checked = 0;
     for (const CaptionRow& row : captionTable()) {
-        auto* control = dynamic_cast<QWidget*>(&row.target());
+        auto* control = dynamic_cast<QWidget*>(&row.target(windows()));
         ui::CaptionPlace place{};
         if (const auto* button = dynamic_cast<const ui::CommandButton*>(control)) {
             place = button->captionPlace();
@@ -148,7 +151,7 @@ TEST_P(Captions, AreDrawnWhole) {
         } else {
             continue;
         }
-        const QString caption = row.target().Caption();
+        const QString caption = row.target(windows()).Caption();
         const QRect needed =
             QFontMetrics(control->font()).boundingRect(place.box, place.flags, caption);
         EXPECT_LE(needed.width(), place.box.width()) << row.window << "." << row.control;

@@ -24,9 +24,12 @@
 #include "ui/events.h"
 #include "ui/timer.h"
 #include "ui/zoom.h"
+#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
+
+using namespace testing_support::current;
 
 using palmos::PrintTo;
 
@@ -114,10 +117,11 @@ QRect onScreen(const QWidget& widget) {
     return {widget.mapToGlobal(QPoint(0, 0)), widget.size()};
 }
 
-class Docked : public ::testing::TestWithParam<std::tuple<SimulationRow, ZoomRow>> {
+class Docked : public testing_support::ProgramTest,
+              public ::testing::WithParamInterface<std::tuple<SimulationRow, ZoomRow>> {
   protected:
     void SetUp() override {
-        ui::dispatch(ApplyLanguage);
+        ui::dispatch([this] { ApplyLanguage(); });
         click(eisagogi1().APLO);
         click(eisagogi1().MESADYO);
     }
@@ -184,12 +188,12 @@ INSTANTIATE_TEST_SUITE_P(Windows, Docked,
                                     std::get<1>(info.param).name;
                          });
 
-class Detached : public Docked {};
+class Detached : public testing_support::ProgramTest {};
 
 // Out of the dock and back; in front of its window (a tool window of it) when
 // the window is clicked, and whole on the screen at the largest zoom.
-TEST(Detached, StaysInFrontOfItsWindowAndOnTheScreenAndDocksBack) {
-    ui::dispatch(ApplyLanguage);
+TEST_F(Detached, StaysInFrontOfItsWindowAndOnTheScreenAndDocksBack) {
+    ui::dispatch([this] { ApplyLanguage(); });
     click(eisagogi1().MESADYO);
     InstrumentSet& instruments = twoMediaInstruments();
     openAll(instruments);

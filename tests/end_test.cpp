@@ -10,14 +10,9 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <cstdlib>
-#include <functional>
 
-#include "app/introduction.h"
-#include "app/language.h"
-#include "elliptic/window.h"
-#include "single_string/window.h"
+#include "app/program.h"
 #include "tests/support/rows.h"
-#include "two_media/window.h"
 #include "ui/events.h"
 
 namespace palmos {
@@ -38,12 +33,12 @@ int threadCount() {
 // Starts the program, brings it into a state, presses END from the event
 // loop after a moment and exits with the status the event loop returns, or
 // with 100 + the number of threads if any thread besides the main one is left.
-[[noreturn]] void endFrom(const std::function<void()>& enterState,
-                          const std::function<void()>& pressEnd) {
+[[noreturn]] void endFrom(void (*enterState)(Program&), void (*pressEnd)(Program&)) {
     ui::setMessageBoxHook({});  // the real message box
-    ui::dispatch(ApplyLanguage);
-    enterState();
-    QTimer::singleShot(300, pressEnd);
+    Program program;
+    ui::dispatch([&program] { program.applyLanguage(); });
+    enterState(program);
+    QTimer::singleShot(300, [&program, pressEnd] { pressEnd(program); });
     const int status = QApplication::exec();
     // What the application object does as main returns: the painter's pooled
     // helper threads are joined.
@@ -58,18 +53,18 @@ int threadCount() {
     std::exit(threads == 1 ? status : 100 + threads);
 }
 
-void runEverything() {
-    click(eisagogi1().APLO);
-    click(ypervola().Command1);
-    click(ypervola().Command4);
-    ui::dispatch([] { dyomessa().Command1_Click(); });
-    click(dyomessa().Command2);
+void runEverything(Program& p) {
+    click(p.eisagogi1().APLO);
+    click(p.ypervola().Command1);
+    click(p.ypervola().Command4);
+    ui::dispatch([&p] { p.dyomessa().Command1_Click(); });
+    click(p.dyomessa().Command2);
 }
 
 struct EndRow {
     const char* name;
-    void (*enterState)();
-    void (*pressEnd)();
+    void (*enterState)(Program&);
+    void (*pressEnd)(Program&);
 };
 
 class EndProgram : public ::testing::TestWithParam<EndRow> {
@@ -85,25 +80,25 @@ TEST_P(EndProgram, EndsWithStatusZero) {
 INSTANTIATE_TEST_SUITE_P(
     States, EndProgram,
     ::testing::Values(
-        EndRow{"AtStart", [] {}, [] { click(eisagogi1().Command1); }},
-        EndRow{"IntroductionWithTimersRunning", runEverything, [] { click(eisagogi1().Command1); }},
+        EndRow{"AtStart", [](Program&) {}, [](Program& p) { click(p.eisagogi1().Command1); }},
+        EndRow{"IntroductionWithTimersRunning", runEverything, [](Program& p) { click(p.eisagogi1().Command1); }},
         EndRow{"SimpleSolutionWithTimersRunning", runEverything,
-               [] { click(ypervola().Command3); }},
-        EndRow{"TwoMediaWithTimersRunning", runEverything, [] { click(dyomessa().Command6); }},
+               [](Program& p) { click(p.ypervola().Command3); }},
+        EndRow{"TwoMediaWithTimersRunning", runEverything, [](Program& p) { click(p.dyomessa().Command6); }},
         EndRow{"TwoMediaHiddenAndRunning",
-               [] {
-                   runEverything();
-                   click(dyomessa().Command4);
+               [](Program& p) {
+                   runEverything(p);
+                   click(p.dyomessa().Command4);
                },
-               [] { click(eisagogi1().Command1); }},
-        EndRow{"ClosingTheIntroduction", runEverything, [] { eisagogi1().close(); }},
+               [](Program& p) { click(p.eisagogi1().Command1); }},
+        EndRow{"ClosingTheIntroduction", runEverything, [](Program& p) { p.eisagogi1().close(); }},
         EndRow{"EllipticMessageBoxOpen",
-               [] {
-                   runEverything();
-                   click(ypervola().Command2);
-                   QTimer::singleShot(0, [] { click(elliptikh().Command1); });
+               [](Program& p) {
+                   runEverything(p);
+                   click(p.ypervola().Command2);
+                   QTimer::singleShot(0, [&p] { click(p.elliptikh().Command1); });
                },
-               [] { ui::dispatch([] { ypervola().Command3_Click(); }); }}),
+               [](Program& p) { ui::dispatch([&p] { p.ypervola().Command3_Click(); }); }}),
     kRowName);
 
 }  // namespace

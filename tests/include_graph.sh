@@ -2,7 +2,10 @@
 # The folders of the program's own code (tests, benchmarks and tools aside)
 # and the includes between them: no folder may depend on a folder that
 # depends on it, the numerics (core/) include only core/, and the window
-# layer (ui/) only core/ and ui/. Prints the offending includes or the cycle.
+# layer (ui/) only core/ and ui/. Nor may two files depend on each other: a
+# header and its source count as one file (single_string/window.h and .cpp),
+# so window.cpp including procedures.h while procedures.cpp includes window.h
+# is a cycle too. Prints the offending includes or the cycle.
 #
 #   tests/include_graph.sh <source folder>
 set -euo pipefail
@@ -23,7 +26,28 @@ edges=$(
         done
 )
 
+# Every include of another file of the program: "from to", each without its
+# extension.
+file_edges=$(
+    find . -path ./tests -prune -o -path ./bench -prune -o -path ./tools -prune -o \
+        -path './build*' -prune -o -path '*/tests' -prune -o \
+        \( -name '*.h' -o -name '*.cpp' \) -print |
+        sed 's|^\./||' | sort |
+        while read -r file; do
+            from=${file%.*}
+            sed -n 's|^#include "\([a-z_0-9]*/[a-z_0-9/]*\)\.h"|\1|p' "$file" |
+                while read -r to; do
+                    [ "$to" != "$from" ] && echo "$from $to"
+                done
+        done | sort -u
+)
+
 status=0
+if ! file_loop=$(echo "$file_edges" | tsort 2>&1 >/dev/null) || [ -n "$file_loop" ]; then
+    echo "files include each other in a cycle:"
+    echo "$file_loop"
+    status=1
+fi
 upward=$(echo "$edges" | awk '($1 == "core") || ($1 == "ui" && $2 != "core")')
 if [ -n "$upward" ]; then
     echo "includes against the layers (from, to, file):"

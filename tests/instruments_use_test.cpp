@@ -29,9 +29,12 @@
 #include "ui/events.h"
 #include "ui/form.h"
 #include "ui/zoom.h"
+#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
+
+using namespace testing_support::current;
 
 using palmos::PrintTo;
 
@@ -82,7 +85,7 @@ Trace playSingleString() {
     for (int tick = 0; tick < 120; ++tick) {
         ypervola().Timer1.fire();
     }
-    return trace(simpleRun.simpleTable, ypervola().Shape1);
+    return trace(session().simpleRun.simpleTable, ypervola().Shape1);
 }
 
 Trace playContinuous() {
@@ -90,7 +93,7 @@ Trace playContinuous() {
     for (int tick = 0; tick < 120; ++tick) {
         dyomessa().Timer1.fire();
     }
-    return trace(twoMediaRun.twoMediaTable, dyomessa().Shape1);
+    return trace(session().twoMediaRun.twoMediaTable, dyomessa().Shape1);
 }
 
 Trace playStepMode() {
@@ -102,13 +105,13 @@ Trace playStepMode() {
     for (int tick = 0; tick < 200; ++tick) {
         dyomessa().Timer2.fire();
     }
-    return trace(stepRun.stepDisplacement, dyomessa().Shape1);
+    return trace(session().stepRun.stepDisplacement, dyomessa().Shape1);
 }
 
-class Instruments : public ::testing::Test {
+class Instruments : public testing_support::ProgramTest {
   protected:
     void SetUp() override {
-        ui::dispatch(ApplyLanguage);
+        ui::dispatch([this] { ApplyLanguage(); });
         click(eisagogi1().APLO);
         click(eisagogi1().MESADYO);
     }
@@ -173,7 +176,7 @@ TEST_F(Instruments, ClickOnACircleAddsItsProbe) {
 // keyboard leaving the probe's box for the string's window nor a click there
 // away from the circles.
 TEST_F(Instruments, OnlyAClickOnACircleAddsAProbe) {
-    ui::dispatch([] { dyomessa().Command1_Click(); });
+    ui::dispatch([this] { dyomessa().Command1_Click(); });
     InstrumentSet& instruments = twoMediaInstruments();
     instruments.openPointProbe();
     PointProbeWindow& probe = *instruments.pointProbeWindow();
@@ -224,7 +227,7 @@ class ProbeMark : public Instruments, public ::testing::WithParamInterface<MarkR
 // probe's colour as it moves, its own colours untouched, until the probe is
 // removed or its window closed.
 TEST_P(ProbeMark, RingsTheProbedCircleUntilTheProbeGoes) {
-    ui::dispatch([] { dyomessa().Command1_Click(); });
+    ui::dispatch([this] { dyomessa().Command1_Click(); });
     InstrumentSet& instruments = twoMediaInstruments();
     instruments.openPointProbe();
     ui::Form& window = dyomessa();

@@ -10,16 +10,17 @@
 #include "tests/support/rows.h"
 #include "two_media/window.h"
 #include "ui/events.h"
+#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
 
 using palmos::PrintTo;
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public testing_support::ProgramTest {
   protected:
     void SetUp() override {
-        ui::dispatch(ApplyLanguage);
+        ui::dispatch([this] { ApplyLanguage(); });
         QTest::mouseClick(&eisagogi1().MESADYO, Qt::LeftButton);
     }
 };
@@ -81,8 +82,8 @@ TEST_F(Keyboard, EnterAndSpacePressButtonsAndOptions) {
 TEST_F(Keyboard, ScreenReadersReadTheCaptionsInUse) {
     QTest::mouseClick(&eisagogi1().Option2, Qt::LeftButton);
     for (const CaptionRow& row : captionTable()) {
-        const auto& widget = dynamic_cast<const QWidget&>(row.target());
-        EXPECT_EQ(widget.accessibleName(), row.target().Caption()) << row.control;
+        const auto& widget = dynamic_cast<const QWidget&>(row.target(windows()));
+        EXPECT_EQ(widget.accessibleName(), row.target(windows()).Caption()) << row.control;
     }
     // A bar is read by the label that shows its value.
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(&dyomessa().evros);

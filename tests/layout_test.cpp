@@ -12,6 +12,7 @@
 #include "single_string/window.h"
 #include "two_media/window.h"
 #include "ui/events.h"
+#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
@@ -41,11 +42,13 @@ void expectCirclesOnScreen(const ui::Form& window, const ui::ShapeArray& circles
     }
 }
 
-TEST(Layout, ControlsAndCirclesLieInsideEveryWindow) {
+class Layout : public testing_support::ProgramTest {};
+
+TEST_F(Layout, ControlsAndCirclesLieInsideEveryWindow) {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     std::cout << "screen " << screen.width() << "x" << screen.height() << " (logical), scale "
               << QGuiApplication::primaryScreen()->devicePixelRatio() << std::endl;
-    ui::dispatch(ApplyLanguage);
+    ui::dispatch([this] { ApplyLanguage(); });
     for (QAbstractButton* language : {static_cast<QAbstractButton*>(&eisagogi1().Option1),
                                       static_cast<QAbstractButton*>(&eisagogi1().Option2)}) {
         QTest::mouseClick(language, Qt::LeftButton);

@@ -24,6 +24,7 @@
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
+#include "app/program.h"
 #include "tools/random_user/actions.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
@@ -66,7 +67,10 @@ bool circlesFinite(const ui::ShapeArray& shapes) {
 // The first invariant that does not hold after an action, or an empty text.
 // `shownBefore` is the number of message boxes shown before the action: only
 // the ones it showed are read.
-std::string brokenInvariant(unsigned recomputed, qsizetype shownBefore) {
+std::string brokenInvariant(Program& program, unsigned recomputed, qsizetype shownBefore) {
+    const SimpleRun& simpleRun = program.session().simpleRun;
+    const TwoMediaRun& twoMediaRun = program.session().twoMediaRun;
+    const StepRun& stepRun = program.session().stepRun;
     const QStringList& shown = testing_support::messageBoxes();
     for (qsizetype k = shownBefore; k < shown.size(); ++k) {
         if (shown[k].startsWith("Run-time error")) {
@@ -92,20 +96,23 @@ std::string brokenInvariant(unsigned recomputed, qsizetype shownBefore) {
     if (!finiteTables) {
         return "a table holds a value that is not finite";
     }
-    if (!circlesFinite(ypervola().Shape1) || !circlesFinite(dyomessa().Shape1)) {
+    Eisagogi1& introduction = program.eisagogi1();
+    Ypervola& ypervola = program.ypervola();
+    Dyomessa& dyomessa = program.dyomessa();
+    if (!circlesFinite(ypervola.Shape1) || !circlesFinite(dyomessa.Shape1)) {
         return "a circle stands at a position that is not finite";
     }
     const auto exclusive = [](const ui::OptionButton& a, const ui::OptionButton& b) {
         return a.Value() != b.Value();
     };
-    if (!exclusive(eisagogi1().Option1, eisagogi1().Option2) ||
-        !exclusive(ypervola().stathero, ypervola().elefthero) ||
-        !exclusive(dyomessa().stathero1, dyomessa().elefthero1)) {
+    if (!exclusive(introduction.Option1, introduction.Option2) ||
+        !exclusive(ypervola.stathero, ypervola.elefthero) ||
+        !exclusive(dyomessa.stathero1, dyomessa.elefthero1)) {
         return "an option pair is not exclusive";
     }
-    const bool english = eisagogi1().Option1.Value();
+    const bool english = introduction.Option1.Value();
     for (const CaptionRow& row : captionTable()) {
-        if (row.target().Caption() != QString::fromUtf8(english ? row.english : row.greek)) {
+        if (row.target(program.windows()).Caption() != QString::fromUtf8(english ? row.english : row.greek)) {
             return std::string("caption of ") + row.window + "." + row.control +
                    " is not in the selected language";
         }
@@ -134,15 +141,16 @@ constexpr std::size_t kSettled = 1000;
 // gets the heap in use after the first thousand actions.
 std::pair<int, std::string> play(const std::vector<Action>& actions,
                                  std::size_t* settled = nullptr) {
-    ui::dispatch(ApplyLanguage);
+    Program program;
+    ui::dispatch([&program] { program.applyLanguage(); });
     for (std::size_t k = 0; k < actions.size(); ++k) {
         if (k == kSettled && settled != nullptr) {
             *settled = heapInUse();
         }
         const random_user::ActionKind& kind = actionKinds()[actions[k].kind];
         const qsizetype shownBefore = testing_support::messageBoxes().size();
-        random_user::play(actions[k]);
-        const std::string broken = brokenInvariant(kind.prepares, shownBefore);
+        random_user::play(program, actions[k]);
+        const std::string broken = brokenInvariant(program, kind.prepares, shownBefore);
         if (!broken.empty()) {
             return {static_cast<int>(k), broken};
         }

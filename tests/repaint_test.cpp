@@ -16,9 +16,12 @@
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
+#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
+
+using namespace testing_support::current;
 
 void click(QAbstractButton& button) {
     QTest::mouseClick(&button, Qt::LeftButton);
@@ -56,10 +59,11 @@ void PrintTo(const Run& run, std::ostream* out) {
     *out << run.name;
 }
 
-class Repaint : public ::testing::TestWithParam<Run> {};
+class Repaint : public testing_support::ProgramTest,
+              public ::testing::WithParamInterface<Run> {};
 
 TEST_P(Repaint, WhatIsOnScreenAfterEachTickIsTheWindowPaintedAfresh) {
-    ui::dispatch(ApplyLanguage);
+    ui::dispatch([this] { ApplyLanguage(); });
     ui::Form& window = GetParam().start();
     QCoreApplication::processEvents();  // the window is exposed and painted once
     ASSERT_TRUE(window.isVisible());

@@ -7,12 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/instruments.h"
-#include "app/introduction.h"
-#include "app/language.h"
-#include "elliptic/window.h"
-#include "single_string/window.h"
-#include "two_media/window.h"
+#include "app/program.h"
 #include "ui/events.h"
 
 namespace {
@@ -39,7 +34,12 @@ int main(int argc, char* argv[]) {
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     ui::setMessageBoxHook([](const QString&) {});
 
-    ui::dispatch(ApplyLanguage);
+    Program program;
+    const auto eisagogi1 = [&program]() -> Eisagogi1& { return program.eisagogi1(); };
+    const auto ypervola = [&program]() -> Ypervola& { return program.ypervola(); };
+    const auto dyomessa = [&program]() -> Dyomessa& { return program.dyomessa(); };
+    const auto elliptikh = [&program]() -> Elliptikh& { return program.elliptikh(); };
+    ui::dispatch([&program] { program.applyLanguage(); });
     save(eisagogi1(), folder, "introduction-english.png");
 
     // The pulse on its way back from the fixed end, upside down.
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     // A pulse from the slow medium has crossed into the fast one: part of it
     // travels on, part comes back upright.
     click(ypervola().Command4);
-    ui::dispatch([] {
+    ui::dispatch([&dyomessa] {
         dyomessa().cmeso1.setValue(120);
         dyomessa().cmesso2.setValue(20);
     });
@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
 
     // The same run measured: its history, two points' displacement against
     // time on either side of the junction, and the ratios.
-    InstrumentSet& instruments = twoMediaInstruments();
+    InstrumentSet& instruments = program.twoMediaInstruments();
     instruments.openSpaceTimeDiagram();
     save(*instruments.spaceTimeWindow(), folder, "space-time-diagram.png");
     instruments.openPointProbe();

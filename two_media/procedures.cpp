@@ -2,11 +2,8 @@
 
 #include <QString>
 
-#include "core/program_steps.h"
-#include "navigation/language_choice.h"
-#include "single_string/simple_solution.h"
+#include "navigation/navigation.h"
 #include "two_media/solver.h"
-#include "two_media/window.h"
 
 namespace palmos {
 
@@ -16,144 +13,163 @@ QString fromUtf8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-EndMode chosenEnd(const Dyomessa& window) {
+EndMode chosenEnd(const DyomessaControls& window) {
     return window.stathero1.Value() ? EndMode::Fixed : EndMode::Free;
+}
+
+// Back to the default parameters; each change raises its bar's handler.
+void resetBars(DyomessaControls& window) {
+    window.cmesso2.setValue(kTwoMediaBarDefaults.cmesso2);
+    window.cmeso1.setValue(kTwoMediaBarDefaults.cmeso1);
+    window.evros.setValue(kTwoMediaBarDefaults.evros);
+    window.platos.setValue(kTwoMediaBarDefaults.platos);
+}
+
+// The whole screen, and the single string's lastPoint on purpose: both
+// windows share one scale (its right edge is 10 until the simple solution was
+// first prepared).
+void stretchAndScale(DyomessaControls& window, const SimpleRun& simpleRun) {
+    window.setWidth(ui::screenWidth());
+    window.setHeight(ui::screenHeight());
+    window.setLeft(0);
+    window.setTop(0);
+    window.Scale(0, 0.62, (simpleRun.lastPoint + 2) * 5, -0.3);
+}
+
+// The string at rest, each circle a 62nd of the width after the one before,
+// coloured by its medium: red far side, green junction, black drive side.
+void placeCirclesAtRest(DyomessaControls& window, TwoMediaRun& run) {
+    for (int i = 0; i <= run.twoMediaLastPoint; ++i) {
+        run.twoMediaTable.set(i, 0, 0.0);
+        const float spacing = static_cast<float>(window.ScaleWidth()) / 62;
+        ui::Shape& circle = window.Shape1(i);
+        circle.setLeft(i == 0 ? 0.0f : window.Shape1(i - 1).Left() + spacing);
+        circle.setTop(static_cast<float>(circle.Height() / 2 + run.twoMediaTable.at(i, 0)));
+        circle.setBorderColor(i < kTwoMediaJunction    ? QColor(255, 0, 0)
+                              : i == kTwoMediaJunction ? QColor(0, 255, 0)
+                                                       : QColor(0, 0, 0));
+    }
+}
+
+// The grid's place: the scale and the window's size in pixels.
+std::array<double, 6> gridGeometry(const DyomessaControls& window) {
+    return {window.ScaleLeft(),  window.ScaleTop(),
+            window.ScaleWidth(), window.ScaleHeight(),
+            static_cast<double>(window.width()), static_cast<double>(window.height())};
 }
 
 }  // namespace
 
-float baseDepth() {
-    const Dyomessa& window = dyomessa();
+float baseDepth(const DyomessaControls& window) {
     return -static_cast<float>(window.ScaleTop() + window.ScaleHeight());
 }
 
-void ShowCoefficients(std::string_view englishReflectedLabel) {
-    Dyomessa& window = dyomessa();
-    const CoefficientInputs inputs{.baseDepth = baseDepth(),
+void ShowCoefficients(const TwoMediaParts& parts, std::string_view englishReflectedLabel) {
+    DyomessaControls& window = parts.window;
+    const CoefficientInputs inputs{.baseDepth = baseDepth(window),
                                    .width = window.evros.Value(),
-                                   .c1 = window.cmeso1.Value() / 100.0,
-                                   .c2 = window.cmesso2.Value() / 100.0,
+                                   .c1 = speedFromBar(window.cmeso1.Value()),
+                                   .c2 = speedFromBar(window.cmesso2.Value()),
                                    .height = window.platos.Value(),
-                                   .timeStep = timeStep};
-    window.Text1.setText(
-        fromUtf8(coefficientReadout(inputs, englishSelected(), englishReflectedLabel)));
+                                   .timeStep = parts.runs.timeStep.value};
+    window.Text1.setText(fromUtf8(
+        coefficientReadout(inputs, parts.navigation.englishSelected(), englishReflectedLabel)));
 }
 
-void ShowPulseLabels() {
-    Dyomessa& window = dyomessa();
-    const bool english = englishSelected();
-    const double a0 =
-        firstPulseHeight(baseDepth(), window.evros.Value(), window.platos.Value(), timeStep);
+void ShowPulseLabels(const TwoMediaParts& parts) {
+    DyomessaControls& window = parts.window;
+    const bool english = parts.navigation.englishSelected();
+    const double a0 = firstPulseHeight(baseDepth(window), window.evros.Value(),
+                                       window.platos.Value(), parts.runs.timeStep.value);
     window.Label3.setCaption(fromUtf8(label3Text(a0, english)));
     window.Label4.setCaption(fromUtf8(label4Text(window.rythmisidt.Value())));
     window.Label5.setCaption(fromUtf8(label5Text(window.evros.Value(), english)));
 }
 
-void PrepareTwoMediaSolution() {
-    Dyomessa& window = dyomessa();
+void PrepareTwoMediaSolution(TwoMediaParts& parts) {
+    DyomessaControls& window = parts.window;
+    TwoMediaRun& run = parts.runs.twoMediaRun;
 
-    // Back to the default parameters; each change raises its bar's handler.
-    window.cmesso2.setValue(30);
-    window.cmeso1.setValue(30);
-    window.evros.setValue(20);
-    window.platos.setValue(100);
+    resetBars(window);
+    parts.runs.timeStep.value = kTimeStep;
+    ShowCoefficients(parts);
+    ShowPulseLabels(parts);
 
-    timeStep = 0.6;
-    ShowCoefficients();
-    ShowPulseLabels();
-
-    window.setWidth(ui::screenWidth());
-    window.setHeight(ui::screenHeight());
-    window.setLeft(0);
-    window.setTop(0);
-    twoMediaRun.twoMediaLastPoint = 60;
-    // The single string's lastPoint on purpose: both windows share one scale
-    // (its right edge is 10 until the simple solution was first prepared).
-    window.Scale(0, 0.62, (simpleRun.lastPoint + 2) * 5, -0.3);
+    run.twoMediaLastPoint = 60;
+    stretchAndScale(window, parts.runs.simpleRun);
     window.Show();
 
-    window.Label2.setCaption(
-        fromUtf8(label2Text(window.cmesso2.Value() / 100.0, SpeedLabelStyle::Setup)));
+    const RunSettings settings{.end = chosenEnd(window),
+                               .driveSideSpeed = speedFromBar(window.cmeso1.Value()),
+                               .farSideSpeed = speedFromBar(window.cmesso2.Value()),
+                               .height = window.platos.Value(),
+                               .width = window.evros.Value(),
+                               .baseDepth = baseDepth(window),
+                               .timeStep = kTimeStep};
+    window.Label2.setCaption(fromUtf8(label2Text(settings.farSideSpeed, SpeedLabelStyle::Setup)));
     window.Label1.setCaption(
-        fromUtf8(label1Text(window.cmeso1.Value() / 100.0, SpeedLabelStyle::Setup)));
-    twoMediaRun.c2 = window.cmesso2.Value() / 100.0;
-    twoMediaRun.c1 = window.cmeso1.Value() / 100.0;
+        fromUtf8(label1Text(settings.driveSideSpeed, SpeedLabelStyle::Setup)));
 
-    // The string at rest, each circle a 62nd of the width after the one
-    // before, coloured by its medium: red far side, green junction, black
-    // drive side.
-    for (int i = 0; i <= twoMediaRun.twoMediaLastPoint; ++i) {
-        twoMediaRun.twoMediaTable.set(i, 0, 0.0);
-        const float spacing = static_cast<float>(window.ScaleWidth()) / 62;
-        ui::Shape& circle = window.Shape1(i);
-        circle.setLeft(i == 0 ? 0.0f : window.Shape1(i - 1).Left() + spacing);
-        circle.setTop(static_cast<float>(circle.Height() / 2 + twoMediaRun.twoMediaTable.at(i, 0)));
-        circle.setBorderColor(i < kTwoMediaJunction    ? QColor(255, 0, 0)
-                              : i == kTwoMediaJunction ? QColor(0, 255, 0)
-                                                       : QColor(0, 0, 0));
-    }
-
-    computeTwoMediaSolution(twoMediaRun.twoMediaTable,
-                            {.c1 = twoMediaRun.c1,
-                             .c2 = twoMediaRun.c2,
-                             .height = window.platos.Value(),
-                             .baseDepth = baseDepth(),
-                             .end = chosenEnd(window),
-                             .lastPoint = twoMediaRun.twoMediaLastPoint});
-    twoMediaRun.end = chosenEnd(window);
-    twoMediaRun.filledAt = ++tableFillings;
+    placeCirclesAtRest(window, run);
+    run.fill(settings);
 }
 
-void CheckTwoMediaSolution() {
-    const Dyomessa& window = dyomessa();
-    twoMediaCheckPass(twoMediaRun.twoMediaTable, twoMediaRun.twoMediaTimeIndex,
-                      window.Timer1.Interval(), twoMediaRun.c1, twoMediaRun.c2, chosenEnd(window));
+void CheckTwoMediaSolution(const TwoMediaParts& parts) {
+    const TwoMediaRun& run = parts.runs.twoMediaRun;
+    twoMediaCheckPass(run.twoMediaTable, run.twoMediaTimeIndex, run.levelsPerTick,
+                      run.settings().driveSideSpeed, run.settings().farSideSpeed,
+                      chosenEnd(parts.window));
 }
 
-void PrepareStepMode() {
-    Dyomessa& window = dyomessa();
-    const StepModeSettings settings{
-        .c1 = window.cmeso1.Value() / 100.0,
-        .c2 = window.cmesso2.Value() / 100.0,
-        .width = window.evros.Value(),
-        .height = window.platos.Value(),
-        .baseDepth = baseDepth(),
-        .end = window.elefthero1.Value() ? EndMode::Free : EndMode::Fixed,
-        .timeStep = 0.6,
-        .spaceStep = 1,
-        .lastPoint = twoMediaRun.twoMediaLastPoint};
-    timeStep = settings.timeStep;
-    ShowCoefficients();
-    solveStepMode(stepRun.stepDisplacement, stepRun.stepVelocity, stepRun.stepSlope, settings);
-    stepRun.used = settings;
-    stepRun.filledAt = ++tableFillings;
+// The step mode's scheme takes cmeso1 for the far side and cmesso2 for the
+// source side, the other way round from the continuous run.
+void PrepareStepMode(TwoMediaParts& parts) {
+    DyomessaControls& window = parts.window;
+    const RunSettings settings{.end = window.elefthero1.Value() ? EndMode::Free : EndMode::Fixed,
+                               .driveSideSpeed = speedFromBar(window.cmesso2.Value()),
+                               .farSideSpeed = speedFromBar(window.cmeso1.Value()),
+                               .height = window.platos.Value(),
+                               .width = window.evros.Value(),
+                               .baseDepth = baseDepth(window),
+                               .timeStep = kTimeStep};
+    parts.runs.timeStep.value = settings.timeStep;
+    ShowCoefficients(parts);
+    parts.runs.stepRun.fill(settings, parts.runs.twoMediaRun.twoMediaLastPoint);
 }
 
-void ShowNextStep() {
-    if (stepRun.stepRunFinished) {
+void ShowNextStep(TwoMediaParts& parts) {
+    StepRun& run = parts.runs.stepRun;
+    if (run.stepRunFinished) {
         return;
     }
-    Dyomessa& window = dyomessa();
-    for (int i = 0; i <= twoMediaRun.twoMediaLastPoint; ++i) {
+    DyomessaControls& window = parts.window;
+    for (int i = 0; i <= parts.runs.twoMediaRun.twoMediaLastPoint; ++i) {
         ui::Shape& circle = window.Shape1(i);
         const double drawnAt = circle.Top() - circle.Height() / 2;
-        if (stepCircleMoves(stepRun.stepDisplacement, stepRun.stepLevel, i, drawnAt)) {
-            circle.setTop(static_cast<float>(stepRun.stepDisplacement.at(i, stepRun.stepLevel) +
-                                             circle.Height() / 2));
+        if (stepCircleMoves(run.stepDisplacement, run.stepLevel, i, drawnAt)) {
+            circle.setTop(
+                static_cast<float>(run.stepDisplacement.at(i, run.stepLevel) + circle.Height() / 2));
         }
     }
-    stepRun.stepLevel += window.Timer2.Interval();
+    run.showLevel(run.stepLevel);
+    run.stepLevel += run.levelsPerTick;
 
-    for (const double y : gridLineHeights(window.ScaleHeight())) {
-        window.Line(window.ScaleLeft(), y, window.ScaleLeft() + window.ScaleWidth(), y, Qt::black);
+    // The grid, behind the circles; ruled again only where it would not
+    // already stand.
+    if (parts.gridRuledAt != gridGeometry(window)) {
+        for (const double y : gridLineHeights(window.ScaleHeight())) {
+            window.Line(window.ScaleLeft(), y, window.ScaleLeft() + window.ScaleWidth(), y,
+                        Qt::black);
+        }
+        parts.gridRuledAt = gridGeometry(window);
     }
 
     // The tables end at the last computed level: the mode stops there as if
     // STOP had been pressed, and waits for the next START.
-    if (stepRun.stepLevel > kLastStepLevel) {
+    if (run.stepLevel > kLastStepLevel) {
         window.Timer2.setEnabled(false);
         window.Command7.setVisible(true);
-        stepRun.stepRunFinished = true;
+        run.stepRunFinished = true;
     }
 }
 

@@ -1,81 +1,72 @@
-// The two-media procedures and the program-wide state of the window's two
-// runs: the continuous run and the step mode.
+// The two-media procedures. Each reads the window's controls when it runs,
+// builds the settings of a run from them once, and works on the runs it is
+// handed.
 #pragma once
 
-#include <cstdint>
+#include <array>
+#include <optional>
 #include <string_view>
 
-#include "core/end_mode.h"
-#include "core/level_table.h"
+#include "core/run.h"
+#include "single_string/simple_run.h"
+#include "two_media/controls.h"
 #include "two_media/readout.h"
-#include "two_media/step_mode.h"
+#include "two_media/two_media_run.h"
 
 namespace palmos {
 
-// The continuous run plays levels 0 to this one.
-inline constexpr int kLastTwoMediaLevel = 999;
+class Navigation;
 
-// Everything the continuous run owns, zero at program start.
-struct TwoMediaRun {
-    // The whole motion, cell (point, level), computed by each preparation.
-    LevelTable twoMediaTable{kTablePoints, kTableLevels};
-    // The driven end, point 60 once prepared; the step mode's source too.
-    int twoMediaLastPoint = 0;
-    // The speeds of the last preparation, as Courant numbers. c1 is the
-    // drive side, points 31..60; c2 the far side, points 0..29; point 30, the
-    // junction, weighs both. The step mode places them the other way round.
-    double c1 = 0.0;
-    double c2 = 0.0;
-    // The level the next tick shows.
-    std::int16_t twoMediaTimeIndex = 0;
-    // For the instruments only: the far end of the last preparation, and
-    // the program's count of table fillings when it filled the table (0:
-    // never).
-    EndMode end = EndMode::Fixed;
-    int filledAt = 0;
+// The values the window's bars are reset to: when it loads, and before each
+// preparation of the continuous run.
+struct TwoMediaBarDefaults {
+    int cmeso1 = 30;   // the drive side's speed
+    int cmesso2 = 30;  // the far side's speed
+    int evros = 20;    // the pulse width
+    int platos = 100;  // the pulse height
 };
-inline TwoMediaRun twoMediaRun;
+inline constexpr TwoMediaBarDefaults kTwoMediaBarDefaults{};
 
-// Everything the step mode owns, zero at program start. Its speeds are not
-// kept: each START reads them from the bars.
-struct StepRun {
-    // u, v and s of every point, cell (point, level), filled by each START.
-    LevelTable stepDisplacement{kStepPoints, kStepLevels};
-    LevelTable stepVelocity{kStepPoints, kStepLevels};
-    LevelTable stepSlope{kStepPoints, kStepLevels};
-    // The level the next step shows.
-    int stepLevel = 0;
-    // Set when the step mode has shown its last computed level; STEP and
-    // CONTINUE then wait for the next START.
-    bool stepRunFinished = false;
-    // For the instruments only: what the last START read from the bars, and
-    // the program's count of table fillings when it filled the tables (0:
-    // never).
-    StepModeSettings used{};
-    int filledAt = 0;
+// What the procedures work on: the window's controls, its two runs, the
+// single string's run (whose lastPoint sets the window's scale), the time
+// step the readouts use, and the language chosen.
+struct TwoMediaParts {
+    struct Runs {
+        TwoMediaRun& twoMediaRun;
+        StepRun& stepRun;
+        const SimpleRun& simpleRun;
+        TimeStep& timeStep;
+    };
+    DyomessaControls& window;
+    Runs runs;
+    Navigation& navigation;
+    // Where the step mode's grid was last ruled on the surface: the scale
+    // and the size in pixels. Nothing erases the surface, so the grid stays
+    // until the window's geometry changes.
+    std::optional<std::array<double, 6>> gridRuledAt = std::nullopt;
 };
-inline StepRun stepRun;
 
 // Resets the bars, stretches, scales and shows the two-media window, places
 // and colours its circles at rest and computes the continuous run's table.
-void PrepareTwoMediaSolution();
+void PrepareTwoMediaSolution(TwoMediaParts& parts);
 
 // The coefficient readout in the language chosen on the introduction window.
-void ShowCoefficients(std::string_view englishReflectedLabel = kReflectedLabel);
+void ShowCoefficients(const TwoMediaParts& parts,
+                      std::string_view englishReflectedLabel = kReflectedLabel);
 
 // The pulse height, timer and width labels in the chosen language.
-void ShowPulseLabels();
+void ShowPulseLabels(const TwoMediaParts& parts);
 
 // The continuous run's check pass; it changes nothing.
-void CheckTwoMediaSolution();
+void CheckTwoMediaSolution(const TwoMediaParts& parts);
 
 // Fills the step mode's tables from the window's current settings.
-void PrepareStepMode();
+void PrepareStepMode(TwoMediaParts& parts);
 
 // Shows the step mode's current level, advances it and rules the grid.
-void ShowNextStep();
+void ShowNextStep(TwoMediaParts& parts);
 
 // The depth of the two-media window's bottom edge below its zero line.
-float baseDepth();
+float baseDepth(const DyomessaControls& window);
 
 }  // namespace palmos

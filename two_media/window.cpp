@@ -1,14 +1,17 @@
 #include "two_media/window.h"
 
-#include "navigation/language_choice.h"
 #include "navigation/navigation.h"
-#include "single_string/simple_solution.h"
-#include "two_media/procedures.h"
 #include "ui/events.h"
 
 namespace palmos {
 
-Dyomessa::Dyomessa() : ui::Form("DYO MESA", {ui::Face::SansSerif, 8}, 12600, 8400) {
+DyomessaControls::DyomessaControls()
+    : ui::Form("DYO MESA", {ui::Face::SansSerif, 8}, 12600, 8400) {}
+
+Dyomessa::Dyomessa(TwoMediaParts::Runs runs, Navigation& navigation)
+    : parts_{.window = *this, .runs = runs, .navigation = navigation},
+      twoMediaRun(runs.twoMediaRun),
+      stepRun(runs.stepRun) {
     Label1.setForeColor(Qt::red);
     // Each bar is named, for screen readers, by the label that shows its value.
     Label1.setBuddy(&cmeso1);
@@ -34,49 +37,49 @@ Dyomessa::Dyomessa() : ui::Form("DYO MESA", {ui::Face::SansSerif, 8}, 12600, 840
     Timer2.onTimer([this] { Timer2_Timer(); });
 }
 
-Dyomessa& dyomessa() {
-    return ui::instance<Dyomessa>();
+void Dyomessa::prepare() {
+    PrepareTwoMediaSolution(parts_);
 }
 
 void Dyomessa::Form_Load() {
     // The defaults; the change handlers they raise run before the scale
     // exists, and what they write is overwritten below.
-    evros.setValue(20);
-    platos.setValue(100);
-    cmesso2.setValue(30);
-    cmeso1.setValue(30);
+    evros.setValue(kTwoMediaBarDefaults.evros);
+    platos.setValue(kTwoMediaBarDefaults.platos);
+    cmesso2.setValue(kTwoMediaBarDefaults.cmesso2);
+    cmeso1.setValue(kTwoMediaBarDefaults.cmeso1);
 
     // The single string's lastPoint on purpose, as in PrepareTwoMediaSolution.
-    Scale(0, 0.62, (simpleRun.lastPoint + 2) * 5, -0.3);
+    Scale(0, 0.62, (parts_.runs.simpleRun.lastPoint + 2) * 5, -0.3);
 
     // Solid circles: red for the far side, black from the junction on.
     for (int i = 0; i <= 60; ++i) {
         Shape1(i).setFillStyle(0);
         Shape1(i).setFillColor(i < 30 ? QColor(255, 0, 0) : QColor(0, 0, 0));
     }
-    ShowCoefficients();
-    ShowPulseLabels();
+    ShowCoefficients(parts_);
+    ShowPulseLabels(parts_);
 }
 
 void Dyomessa::cmeso1_Change() {
-    ShowCoefficients(kReflectedLabelAfterC1);
+    ShowCoefficients(parts_, kReflectedLabelAfterC1);
     Label1.setCaption(
-        QString::fromStdString(label1Text(cmeso1.Value() / 100.0, SpeedLabelStyle::Change)));
+        QString::fromStdString(label1Text(speedFromBar(cmeso1.Value()), SpeedLabelStyle::Change)));
 }
 
 void Dyomessa::cmesso2_Change() {
-    ShowCoefficients();
+    ShowCoefficients(parts_);
     Label2.setCaption(
-        QString::fromStdString(label2Text(cmesso2.Value() / 100.0, SpeedLabelStyle::Change)));
+        QString::fromStdString(label2Text(speedFromBar(cmesso2.Value()), SpeedLabelStyle::Change)));
 }
 
 void Dyomessa::platos_Change() {
-    ShowCoefficients();
-    ShowPulseLabels();
+    ShowCoefficients(parts_);
+    ShowPulseLabels(parts_);
 }
 
 void Dyomessa::evros_Change() {
-    Label5.setCaption(QString::fromStdString(label5Text(evros.Value(), englishSelected())));
+    Label5.setCaption(QString::fromStdString(label5Text(evros.Value(), parts_.navigation.englishSelected())));
 }
 
 // The interval itself is taken from the bar at the next START of the step mode.
@@ -92,22 +95,25 @@ void Dyomessa::stathero1_Click() {}
 // START of the continuous run: recompute with the default parameters and play
 // five levels per tick from level 0.
 void Dyomessa::Command1_Click() {
-    PrepareTwoMediaSolution();
-    CheckTwoMediaSolution();
+    prepare();
+    CheckTwoMediaSolution(parts_);
     Timer1.setEnabled(true);
     Timer1.setInterval(5);
+    twoMediaRun.levelsPerTick = Timer1.Interval();
     twoMediaRun.twoMediaTimeIndex = 0;
 }
 
 void Dyomessa::Timer1_Timer() {
-    CheckTwoMediaSolution();
+    CheckTwoMediaSolution(parts_);
     const int level = twoMediaRun.twoMediaTimeIndex;
     for (int i = 0; i <= twoMediaRun.twoMediaLastPoint; ++i) {
         ui::Shape& circle = Shape1(i);
         circle.setTop(
             static_cast<float>(circle.Height() / 2 + twoMediaRun.twoMediaTable.at(i, level)));
     }
-    twoMediaRun.twoMediaTimeIndex = checkedAdd16(twoMediaRun.twoMediaTimeIndex, Timer1.Interval());
+    twoMediaRun.showLevel(level);
+    twoMediaRun.twoMediaTimeIndex =
+        checkedAdd16(twoMediaRun.twoMediaTimeIndex, twoMediaRun.levelsPerTick);
     if (twoMediaRun.twoMediaTimeIndex > kLastTwoMediaLevel) {
         Timer1.setEnabled(false);
     }
@@ -116,11 +122,12 @@ void Dyomessa::Timer1_Timer() {
 // START of the step mode, with the speeds, pulse and interval now set.
 void Dyomessa::Command2_Click() {
     Command7.setVisible(false);
-    PrepareStepMode();
+    PrepareStepMode(parts_);
     stepRun.stepLevel = 0;
     stepRun.stepRunFinished = false;
     Timer2.setEnabled(true);
     Timer2.setInterval(rythmisidt.Value());
+    stepRun.levelsPerTick = Timer2.Interval();
 }
 
 // STOP: pause and offer single steps.
@@ -131,7 +138,7 @@ void Dyomessa::Command3_Click() {
 
 // INTRODUCTION: the only button that hides its window; runs go on.
 void Dyomessa::Command4_Click() {
-    navigation::showIntroduction();
+    parts_.navigation.showIntroduction();
     Hide();
 }
 
@@ -147,11 +154,11 @@ void Dyomessa::Command6_Click() {
 }
 
 void Dyomessa::Command7_Click() {
-    ShowNextStep();
+    ShowNextStep(parts_);
 }
 
 void Dyomessa::Timer2_Timer() {
-    ShowNextStep();
+    ShowNextStep(parts_);
 }
 
 }  // namespace palmos

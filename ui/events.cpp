@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 #include <QWidget>
 #include <exception>
 
 #include "core/runtime_error.h"
 #include "ui/timer.h"
+#include "ui/zoom.h"
 
 namespace ui {
 
@@ -45,6 +47,13 @@ void dispatch(const std::function<void()>& handler) {
     }
 }
 
+void beginProgram() {
+    ended = false;
+    failing = false;
+    endStatus = 0;
+    startAtFittedZoom();
+}
+
 void End(int exitCode) {
     if (ended) {
         return;
@@ -55,7 +64,12 @@ void End(int exitCode) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         window->hide();
     }
-    QCoreApplication::exit(exitCode);
+    // Only an event loop that runs is told to return: Qt keeps the request
+    // otherwise, and every event loop started later (a message box's, the
+    // next program's in a test process) would return at once.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(exitCode);
+    }
 }
 
 bool programEnded() {

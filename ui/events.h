@@ -12,6 +12,10 @@ namespace ui {
 // it raised) is reported in a message box, and the program ends.
 void dispatch(const std::function<void()>& handler);
 
+// A program begins: not ended, and at the zoom that fits the screen. (A test
+// process runs a program per test.)
+void beginProgram();
+
 // Ends the program at once: every timer stops, every window closes, no
 // further handler runs, and the event loop returns `exitCode`.
 void End(int exitCode = 0);

@@ -21,7 +21,6 @@ namespace ui {
 
 namespace {
 
-QStringList history;
 
 std::vector<Form*>& allWindows() {
     static std::vector<Form*> windows;
@@ -117,12 +116,10 @@ const std::vector<Form*>& Form::windows() {
     return allWindows();
 }
 
-const QStringList& windowHistory() {
-    return history;
-}
-
 void Form::Show() {
-    history.append(QStringLiteral("show ") + windowTitle());
+    if (history_ != nullptr) {
+        history_->append(QStringLiteral("show ") + windowTitle());
+    }
     show();
     raise();
     activateWindow();
@@ -417,7 +414,9 @@ void Form::finishLoading() {
     for (std::size_t i = 1; i < tabOrder_.size(); ++i) {
         setTabOrder(tabOrder_[i - 1].second, tabOrder_[i].second);
     }
-    history.append(QStringLiteral("load ") + windowTitle());
+    if (history_ != nullptr) {
+        history_->append(QStringLiteral("load ") + windowTitle());
+    }
     Form_Load();
 }
 

@@ -3,9 +3,9 @@
 // window's scale units; lowercase members (width(), show()) are Qt's own, in
 // pixels.
 //
-// A window of the program. Created on first reference through its accessor
-// (ui::instance), which builds its controls from the design table and then
-// runs Form_Load; never destroyed. Geometry is in twips; Scale gives the
+// A window of the program. Created on first reference through its owner's
+// accessor, which builds its controls from the design table and then runs
+// Form_Load; it lives as long as its owner, the program. Geometry is in twips; Scale gives the
 // window a user coordinate system for its circles and its drawing surface.
 #pragma once
 
@@ -94,6 +94,10 @@ class Form : public QWidget {
     void place(QWidget* control, const Design& design);
     void addShapes(ShapeArray* shapes) { shapes_.push_back(shapes); }
     void finishLoading();
+    // Where the window writes what happens to it: "load <title>" when it is
+    // loaded, "show <title>" each time it is shown. The owner of the windows
+    // keeps the list.
+    void recordHistoryIn(QStringList* history) { history_ = history; }
 
     // The centres of the window's circles in its scale, taken before a zoom
     // change; relayout puts them back there at the new size.
@@ -186,22 +190,7 @@ class Form : public QWidget {
     std::size_t drawnDead_ = 0;
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::vector<ShapeArray*> shapes_;
+    QStringList* history_ = nullptr;
 };
-
-// What happened to the program's windows so far, in order: "load <title>"
-// when a window is created and loaded, "show <title>" when it is shown.
-const QStringList& windowHistory();
-
-// The one instance of window class F, created and loaded on first use. While
-// Form_Load runs, references to the window return the instance being loaded.
-template <class F>
-F& instance() {
-    static F* window = nullptr;
-    if (window == nullptr) {
-        window = new F;
-        window->finishLoading();
-    }
-    return *window;
-}
 
 }  // namespace ui

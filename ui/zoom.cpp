@@ -166,6 +166,13 @@ void resetZoom() {
     setZoom(fittedZoom());
 }
 
+void startAtFittedZoom() {
+    zoomInUse.reset();
+    if (QCoreApplication::instance() != nullptr) {
+        zoomDesktopFonts();
+    }
+}
+
 int zoomedPixels(int designPixels) {
     return std::max(1, static_cast<int>(std::lround(designPixels * zoom())));
 }

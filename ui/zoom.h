@@ -30,6 +30,10 @@ void setZoom(double z);
 void zoomIn();
 void zoomOut();
 void resetZoom();
+// Forgets the zoom in use, so that the fitted zoom applies again, with the
+// desktop's fonts at it; windows already laid out are not touched (a new
+// program calls it before it has any).
+void startAtFittedZoom();
 
 // A length the design gives in pixels (a line width, a dot), at the zoom in
 // use: rounded, at least 1.

@@ -8,6 +8,7 @@
 #include "app/language.h"
 #include "elliptic/window.h"
 #include "single_string/window.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/window.h"
 #include "ui/events.h"
@@ -17,22 +18,22 @@ namespace {
 
 using palmos::PrintTo;
 
-class Language : public ::testing::Test {
+class Language : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch(ApplyLanguage); }
+    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
 
-    static void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
 
-    static void expectColumn(bool greek) {
+    void expectColumn(bool greek) {
         for (const CaptionRow& row : captionTable()) {
-            EXPECT_EQ(row.target().Caption(), QString::fromUtf8(greek ? row.greek : row.english))
+            EXPECT_EQ(row.target(program.windows()).Caption(), QString::fromUtf8(greek ? row.greek : row.english))
                 << row.window << "." << row.control;
         }
     }
 };
 
 TEST_F(Language, StartUpLoadsTwoMediaThenSimpleSolutionThenShowsTheIntroduction) {
-    EXPECT_EQ(ui::windowHistory(),
+    EXPECT_EQ(program.windowHistory(),
               (QStringList{"load EISAGOGH", "load DYO MESA", "load APLH LYSH", "show EISAGOGH"}));
     expectColumn(false);
 }
@@ -45,13 +46,13 @@ TEST_F(Language, GreekThenEnglishSwitchesEveryCaptionOfTheTable) {
     click(eisagogi1().Option1);
     expectColumn(false);
     // Applying the same language again changes nothing.
-    ui::dispatch(ApplyLanguage);
+    ui::dispatch([this] { ApplyLanguage(); });
     expectColumn(false);
 }
 
 struct CaptionCheck {
     const char* name;
-    ui::Captioned& (*control)();
+    ui::Captioned& (*control)(ProgramWindows&);
     const char* greek;
 };
 
@@ -59,28 +60,28 @@ class GreekCaptions : public Language, public ::testing::WithParamInterface<Capt
 
 TEST_P(GreekCaptions, ReadAsWritten) {
     click(eisagogi1().Option2);
-    EXPECT_EQ(GetParam().control().Caption(), QString::fromUtf8(GetParam().greek));
+    EXPECT_EQ(GetParam().control(program.windows()).Caption(), QString::fromUtf8(GetParam().greek));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, GreekCaptions,
     ::testing::Values(
-        CaptionCheck{"SimpleSolutionEnd", []() -> ui::Captioned& { return ypervola().Command3; },
+        CaptionCheck{"SimpleSolutionEnd", [](ProgramWindows& w) -> ui::Captioned& { return w.ypervola().Command3; },
                      "ΤΕΡΜΑΤΙΣΜΟΣ"},
-        CaptionCheck{"IntroductionEnd", []() -> ui::Captioned& { return eisagogi1().Command1; },
+        CaptionCheck{"IntroductionEnd", [](ProgramWindows& w) -> ui::Captioned& { return w.eisagogi1().Command1; },
                      "ΤΕΡΜΑ"},
-        CaptionCheck{"TwoMediaEnd", []() -> ui::Captioned& { return dyomessa().Command6; },
+        CaptionCheck{"TwoMediaEnd", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command6; },
                      "ΤΕΡΜΑ"},
-        CaptionCheck{"ContinuousStart", []() -> ui::Captioned& { return dyomessa().Command1; },
+        CaptionCheck{"ContinuousStart", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command1; },
                      "ΞΕΚΙΝΑ"},
-        CaptionCheck{"StepStart", []() -> ui::Captioned& { return dyomessa().Command2; }, "ΞΕΚΙΝΑ"},
+        CaptionCheck{"StepStart", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command2; }, "ΞΕΚΙΝΑ"},
         // A Latin E followed by Greek capitals on the simple-solution window...
         CaptionCheck{"SimpleSolutionIntroduction",
-                     []() -> ui::Captioned& { return ypervola().Command5; }, "\x45ΙΣΑΓΩΓΗ"},
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.ypervola().Command5; }, "\x45ΙΣΑΓΩΓΗ"},
         // ...and wholly Greek on the two-media window.
-        CaptionCheck{"TwoMediaIntroduction", []() -> ui::Captioned& { return dyomessa().Command4; },
+        CaptionCheck{"TwoMediaIntroduction", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command4; },
                      "\xCE\x95ΙΣΑΓΩΓΗ"},
-        CaptionCheck{"Step", []() -> ui::Captioned& { return dyomessa().Command7; }, "ΒΗΜΑ ΒΗΜΑ"}),
+        CaptionCheck{"Step", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command7; }, "ΒΗΜΑ ΒΗΜΑ"}),
     kRowName);
 
 TEST_F(Language, TitlesAndTheEllipticButtonKeepTheirTexts) {
@@ -103,7 +104,7 @@ TEST_F(Language, SwitchingLeavesTheReadoutsAndLeavesTheIntroductionInFront) {
     EXPECT_EQ(dyomessa().Text1.Text(), readout);
     EXPECT_EQ(dyomessa().Label1.Caption(), speed);
     EXPECT_EQ(dyomessa().Command3.Caption(), "ΣΤΑΜΑΤΑ");
-    EXPECT_EQ(ui::windowHistory().last(), "show EISAGOGH");
+    EXPECT_EQ(program.windowHistory().last(), "show EISAGOGH");
     // The readouts follow the language the next time they are written.
     click(eisagogi1().MESADYO);
     EXPECT_TRUE(dyomessa().Text1.Text().contains("ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"));
@@ -115,7 +116,7 @@ TEST_F(Language, SwitchingLeavesTheReadoutsAndLeavesTheIntroductionInFront) {
 TEST_F(Language, EveryCaptionLetterHasAGlyphInItsControlsFont) {
     click(eisagogi1().Option2);
     for (const CaptionRow& row : captionTable()) {
-        const auto& widget = dynamic_cast<const QWidget&>(row.target());
+        const auto& widget = dynamic_cast<const QWidget&>(row.target(program.windows()));
         const QFontMetrics metrics(widget.font());
         for (const char* text : {row.english, row.greek}) {
             for (const char32_t letter : QString::fromUtf8(text).toUcs4()) {
@@ -130,10 +131,10 @@ TEST_F(Language, EveryCaptionLetterHasAGlyphInItsControlsFont) {
 }
 
 TEST_F(Language, NeitherOptionSelectedWritesNothing) {
-    ui::dispatch([] { eisagogi1().Option1.setValue(false); });
+    ui::dispatch([this] { eisagogi1().Option1.setValue(false); });
     ASSERT_FALSE(eisagogi1().Option1.Value());
     ASSERT_FALSE(eisagogi1().Option2.Value());
-    ui::dispatch(ApplyLanguage);
+    ui::dispatch([this] { ApplyLanguage(); });
     expectColumn(false);
 }
 

@@ -9,21 +9,22 @@
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
+#include "tests/support/program_test.h"
 #include "ui/events.h"
 
 namespace palmos {
 namespace {
 
-class EllipticWindow : public ::testing::Test {
+class EllipticWindow : public testing_support::ProgramTest {
   protected:
     void SetUp() override {
-        ui::dispatch(ApplyLanguage);
-        ui::dispatch(PrepareSimpleSolution);
+        ui::dispatch([this] { ApplyLanguage(); });
+        ui::dispatch([this] { program.openSimpleSolution(); });
     }
 
-    static void solve() { QTest::mouseClick(&elliptikh().Command1, Qt::LeftButton); }
+    void solve() { QTest::mouseClick(&elliptikh().Command1, Qt::LeftButton); }
 
-    static QColor pixelAt(const QImage& image, double x, double y) {
+    QColor pixelAt(const QImage& image, double x, double y) {
         const QPointF pixel = elliptikh().toPixels(x, y) * image.devicePixelRatio();
         return image.pixelColor(pixel.toPoint());
     }

@@ -13,6 +13,7 @@
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "ui/events.h"
 
@@ -21,20 +22,20 @@ namespace {
 
 using palmos::PrintTo;
 
-class SimpleWindow : public ::testing::Test {
+class SimpleWindow : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch(ApplyLanguage); }
+    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
 
-    static void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
 
     // Centre of circle b in the window's scale.
-    static QPointF centre(int b) {
+    QPointF centre(int b) {
         const ui::Shape& circle = ypervola().Shape1(b);
         return {circle.Left() + circle.Width() / 2, circle.Top() - circle.Height() / 2};
     }
 
     // The vertical centres of all circles.
-    static std::vector<double> heights() {
+    std::vector<double> heights() {
         std::vector<double> result;
         for (int b = 0; b <= 54; ++b) {
             result.push_back(centre(b).y());
@@ -43,7 +44,7 @@ class SimpleWindow : public ::testing::Test {
     }
 
     // Runs ticks until the timer stops itself; returns the levels shown.
-    static std::vector<int> runToEnd() {
+    std::vector<int> runToEnd() {
         std::vector<int> shown;
         Ypervola& window = ypervola();
         while (window.Timer1.Enabled() && shown.size() < 1000) {
@@ -121,7 +122,7 @@ TEST_F(SimpleWindow, FirstFrameIsLevelZeroWithTheDriveEndJustBelow) {
 
 TEST_F(SimpleWindow, StartTwiceRestartsFromLevelZeroWithTheSameMotion) {
     click(eisagogi1().APLO);
-    auto record = [] {
+    auto record = [this] {
         click(ypervola().Command1);
         std::vector<std::vector<double>> frames;
         while (ypervola().Timer1.Enabled()) {
@@ -228,7 +229,7 @@ TEST_F(SimpleWindow, HiddenLambdaBarAtOneLeavesTheReadoutAlone) {
     ypervola().Timer1.fire();
     ypervola().Timer1.fire();
     ypervola().Text1.setText("before");
-    ui::dispatch([] { ypervola().lamdaval.setValue(10); });
+    ui::dispatch([this] { ypervola().lamdaval.setValue(10); });
     EXPECT_DOUBLE_EQ(simpleRun.lambda, 1.0);
     ypervola().Timer1.fire();
     EXPECT_EQ(ypervola().Text1.Text(), "before");

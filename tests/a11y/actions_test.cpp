@@ -13,6 +13,7 @@
 #include "core/runtime_error.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/window.h"
 #include "ui/events.h"
@@ -77,7 +78,8 @@ const Selection kSelections[] = {
     {"Code", [](ui::OptionButton& o) { o.setValue(true); }, true},
 };
 
-class SelectingAnOption : public ::testing::TestWithParam<Selection> {};
+class SelectingAnOption : public testing_support::ProgramTest,
+              public ::testing::WithParamInterface<Selection> {};
 
 TEST_P(SelectingAnOption, RaisesItsClickOncePerSelection) {
     TwoOptions options;
@@ -119,22 +121,22 @@ std::vector<float> circleTops(Dyomessa& window) {
     return tops;
 }
 
-class ProgramActions : public ::testing::Test {
+class ProgramActions : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch(ApplyLanguage); }
+    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
 };
 
 TEST_F(ProgramActions, LanguageOptionsSwitchEveryCaptionAndReadoutName) {
     activate(eisagogi1().Option2);
     EXPECT_TRUE(eisagogi1().Option2.Value());
     for (const CaptionRow& row : captionTable()) {
-        EXPECT_EQ(row.target().Caption(), QString::fromUtf8(row.greek)) << row.control;
+        EXPECT_EQ(row.target(windows()).Caption(), QString::fromUtf8(row.greek)) << row.control;
     }
     EXPECT_EQ(dyomessa().Text1.accessibleName(), QStringLiteral("Λόγοι"));
     EXPECT_EQ(ypervola().Text1.accessibleName(), QStringLiteral("Ένδειξη"));
     activate(eisagogi1().Option1);
     for (const CaptionRow& row : captionTable()) {
-        EXPECT_EQ(row.target().Caption(), QString::fromUtf8(row.english)) << row.control;
+        EXPECT_EQ(row.target(windows()).Caption(), QString::fromUtf8(row.english)) << row.control;
     }
     EXPECT_EQ(dyomessa().Text1.accessibleName(), QStringLiteral("Ratios"));
     EXPECT_EQ(ypervola().Text1.accessibleName(), QStringLiteral("Readout"));

@@ -25,11 +25,14 @@
 #include "elliptic/window.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
+#include "tests/support/program_test.h"
 #include "two_media/window.h"
 #include "ui/events.h"
 
 namespace palmos {
 namespace {
+
+using namespace testing_support::current;
 
 QWidget* keyboardTarget() {
     if (QWidget* popup = QApplication::activePopupWidget()) {
@@ -228,10 +231,10 @@ void walkInstruments(QWidget& window, const InstrumentSet& set,
                 : QStringLiteral("επίπεδο\tχρόνος\tσημείο 0\t")));
 }
 
-class KeyboardWalk : public ::testing::Test {
+class KeyboardWalk : public testing_support::ProgramTest {
   protected:
     void SetUp() override {
-        ui::dispatch(ApplyLanguage);
+        ui::dispatch([this] { ApplyLanguage(); });
         expectActive(eisagogi1());
     }
 };

@@ -24,9 +24,12 @@
 #include "two_media/window.h"
 #include "ui/events.h"
 #include "ui/zoom.h"
+#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
+
+using namespace testing_support::current;
 
 // Lets the X server and the program settle: exposes, paints, the window
 // manager's frames.
@@ -151,11 +154,11 @@ void expectSelectedEndStandsOut(Dyomessa& window) {
         << (fixedChosen ? "FIXED END" : "FREE END") << " chosen";
 }
 
-class RealScreen : public ::testing::Test {
+class RealScreen : public testing_support::ProgramTest {
   protected:
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        ui::dispatch(ApplyLanguage);
+        ui::dispatch([this] { ApplyLanguage(); });
         settle();
         // PALMOS_ZOOM_IN presses of Ctrl+Plus, as a teacher does on a
         // projector.

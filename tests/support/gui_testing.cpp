@@ -18,4 +18,8 @@ const QStringList& messageBoxes() {
     return recorded;
 }
 
+void clearMessageBoxes() {
+    recorded.clear();
+}
+
 }  // namespace testing_support

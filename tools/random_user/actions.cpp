@@ -5,11 +5,7 @@
 #include <QTest>
 #include <random>
 
-#include "app/instruments.h"
-#include "app/introduction.h"
-#include "elliptic/window.h"
-#include "single_string/window.h"
-#include "two_media/window.h"
+#include "app/program.h"
 #include "ui/events.h"
 
 namespace palmos::random_user {
@@ -48,10 +44,10 @@ void showOrHide(ui::Form& window, unsigned value) {
 
 // Opens, uses or closes an instrument of either simulation window: everything
 // but saving a picture, whose dialog waits for an answer.
-void useInstruments(unsigned value) {
+void useInstruments(Program& p, unsigned value) {
     InstrumentSet& instruments =
-        value % 2 == 0 ? simpleSolutionInstruments() : twoMediaInstruments();
-    QWidget& window = value % 2 == 0 ? static_cast<QWidget&>(ypervola()) : dyomessa();
+        value % 2 == 0 ? p.simpleSolutionInstruments() : p.twoMediaInstruments();
+    QWidget& window = value % 2 == 0 ? static_cast<QWidget&>(p.ypervola()) : p.dyomessa();
     switch ((value / 2) % 6) {
         case 0:
             instruments.openSpaceTimeDiagram();
@@ -61,7 +57,7 @@ void useInstruments(unsigned value) {
             instruments.pointProbeWindow()->addProbe(static_cast<int>(value / 12 % 62));
             break;
         case 2:
-            if (&instruments == &twoMediaInstruments()) {
+            if (&instruments == &p.twoMediaInstruments()) {
                 instruments.openMeasuredRatios();
             }
             break;
@@ -89,57 +85,57 @@ void useInstruments(unsigned value) {
 
 const std::vector<ActionKind>& actionKinds() {
     static const std::vector<ActionKind> kinds = {
-        {"APLO", kSimple, [](unsigned) { click(eisagogi1().APLO); }},
-        {"MESADYO", kTwoMedia, [](unsigned) { click(eisagogi1().MESADYO); }},
-        {"ENGLISH", kNone, [](unsigned) { click(eisagogi1().Option1); }},
-        {"GREEK", kNone, [](unsigned) { click(eisagogi1().Option2); }},
-        {"ypervola.START", kSimple, [](unsigned) { click(ypervola().Command1); }},
-        {"ypervola.elliptic", kNone, [](unsigned) { click(ypervola().Command2); }},
-        {"ypervola.TWO_MEDIA", kTwoMedia, [](unsigned) { click(ypervola().Command4); }},
-        {"ypervola.INTRODUCTION", kNone, [](unsigned) { click(ypervola().Command5); }},
-        {"ypervola.FREE_END", kNone, [](unsigned) { click(ypervola().elefthero); }},
-        {"ypervola.FIXED_END", kNone, [](unsigned) { click(ypervola().stathero); }},
-        {"ypervola.lamdaval", kNone, [](unsigned v) { moveBar(ypervola().lamdaval, v); }},
-        {"elliptikh.SOLVE", kNone, [](unsigned) { click(elliptikh().Command1); }},
+        {"APLO", kSimple, [](Program& p, unsigned) { click(p.eisagogi1().APLO); }},
+        {"MESADYO", kTwoMedia, [](Program& p, unsigned) { click(p.eisagogi1().MESADYO); }},
+        {"ENGLISH", kNone, [](Program& p, unsigned) { click(p.eisagogi1().Option1); }},
+        {"GREEK", kNone, [](Program& p, unsigned) { click(p.eisagogi1().Option2); }},
+        {"ypervola.START", kSimple, [](Program& p, unsigned) { click(p.ypervola().Command1); }},
+        {"ypervola.elliptic", kNone, [](Program& p, unsigned) { click(p.ypervola().Command2); }},
+        {"ypervola.TWO_MEDIA", kTwoMedia, [](Program& p, unsigned) { click(p.ypervola().Command4); }},
+        {"ypervola.INTRODUCTION", kNone, [](Program& p, unsigned) { click(p.ypervola().Command5); }},
+        {"ypervola.FREE_END", kNone, [](Program& p, unsigned) { click(p.ypervola().elefthero); }},
+        {"ypervola.FIXED_END", kNone, [](Program& p, unsigned) { click(p.ypervola().stathero); }},
+        {"ypervola.lamdaval", kNone, [](Program& p, unsigned v) { moveBar(p.ypervola().lamdaval, v); }},
+        {"elliptikh.SOLVE", kNone, [](Program& p, unsigned) { click(p.elliptikh().Command1); }},
         {"dyomessa.Command1", kTwoMedia,
-         [](unsigned) { ui::dispatch([] { dyomessa().Command1_Click(); }); }},
-        {"dyomessa.START", kStep, [](unsigned) { click(dyomessa().Command2); }},
-        {"dyomessa.STOP", kNone, [](unsigned) { click(dyomessa().Command3); }},
-        {"dyomessa.INTRODUCTION", kNone, [](unsigned) { click(dyomessa().Command4); }},
-        {"dyomessa.CONTINUE", kNone, [](unsigned) { click(dyomessa().Command5); }},
-        {"dyomessa.STEP", kNone, [](unsigned) { click(dyomessa().Command7); }},
-        {"dyomessa.FREE_END", kNone, [](unsigned) { click(dyomessa().elefthero1); }},
-        {"dyomessa.FIXED_END", kNone, [](unsigned) { click(dyomessa().stathero1); }},
-        {"dyomessa.cmeso1", kNone, [](unsigned v) { moveBar(dyomessa().cmeso1, v); }},
-        {"dyomessa.cmesso2", kNone, [](unsigned v) { moveBar(dyomessa().cmesso2, v); }},
-        {"dyomessa.platos", kNone, [](unsigned v) { moveBar(dyomessa().platos, v); }},
-        {"dyomessa.evros", kNone, [](unsigned v) { moveBar(dyomessa().evros, v); }},
-        {"dyomessa.rythmisidt", kNone, [](unsigned v) { moveBar(dyomessa().rythmisidt, v); }},
+         [](Program& p, unsigned) { ui::dispatch([&p] { p.dyomessa().Command1_Click(); }); }},
+        {"dyomessa.START", kStep, [](Program& p, unsigned) { click(p.dyomessa().Command2); }},
+        {"dyomessa.STOP", kNone, [](Program& p, unsigned) { click(p.dyomessa().Command3); }},
+        {"dyomessa.INTRODUCTION", kNone, [](Program& p, unsigned) { click(p.dyomessa().Command4); }},
+        {"dyomessa.CONTINUE", kNone, [](Program& p, unsigned) { click(p.dyomessa().Command5); }},
+        {"dyomessa.STEP", kNone, [](Program& p, unsigned) { click(p.dyomessa().Command7); }},
+        {"dyomessa.FREE_END", kNone, [](Program& p, unsigned) { click(p.dyomessa().elefthero1); }},
+        {"dyomessa.FIXED_END", kNone, [](Program& p, unsigned) { click(p.dyomessa().stathero1); }},
+        {"dyomessa.cmeso1", kNone, [](Program& p, unsigned v) { moveBar(p.dyomessa().cmeso1, v); }},
+        {"dyomessa.cmesso2", kNone, [](Program& p, unsigned v) { moveBar(p.dyomessa().cmesso2, v); }},
+        {"dyomessa.platos", kNone, [](Program& p, unsigned v) { moveBar(p.dyomessa().platos, v); }},
+        {"dyomessa.evros", kNone, [](Program& p, unsigned v) { moveBar(p.dyomessa().evros, v); }},
+        {"dyomessa.rythmisidt", kNone, [](Program& p, unsigned v) { moveBar(p.dyomessa().rythmisidt, v); }},
         {"ticks", kNone,
-         [](unsigned v) {
-             tick(ypervola().Timer1, v % 60 + 1);
-             tick(dyomessa().Timer1, v % 60 + 1);
-             tick(dyomessa().Timer2, v % 60 + 1);
+         [](Program& p, unsigned v) {
+             tick(p.ypervola().Timer1, v % 60 + 1);
+             tick(p.dyomessa().Timer1, v % 60 + 1);
+             tick(p.dyomessa().Timer2, v % 60 + 1);
          }},
-        {"ypervola.window", kNone, [](unsigned v) { showOrHide(ypervola(), v); }},
-        {"dyomessa.window", kNone, [](unsigned v) { showOrHide(dyomessa(), v); }},
-        {"elliptikh.window", kNone, [](unsigned v) { showOrHide(elliptikh(), v); }},
+        {"ypervola.window", kNone, [](Program& p, unsigned v) { showOrHide(p.ypervola(), v); }},
+        {"dyomessa.window", kNone, [](Program& p, unsigned v) { showOrHide(p.dyomessa(), v); }},
+        {"elliptikh.window", kNone, [](Program& p, unsigned v) { showOrHide(p.elliptikh(), v); }},
         {"zoom", kNone,
-         [](unsigned v) {
+         [](Program& p, unsigned v) {
              // In, out, back to the fit, or a key held down.
              static constexpr Qt::Key kKeys[] = {Qt::Key_Plus, Qt::Key_Minus, Qt::Key_0};
              const int presses = v % 4 == 3 ? 12 : 1;
              for (int k = 0; k < presses; ++k) {
-                 QTest::keyClick(&eisagogi1(), kKeys[v % 4 == 3 ? (v / 4) % 2 : v % 4],
+                 QTest::keyClick(&p.eisagogi1(), kKeys[v % 4 == 3 ? (v / 4) % 2 : v % 4],
                                  Qt::ControlModifier);
              }
          }},
-        {"instruments", kNone, [](unsigned v) { useInstruments(v); }},
+        {"instruments", kNone, [](Program& p, unsigned v) { useInstruments(p, v); }},
         {"paint", kNone,
-         [](unsigned) {
+         [](Program& p, unsigned) {
              QCoreApplication::processEvents();
              for (ui::Form* window :
-                  {static_cast<ui::Form*>(&ypervola()), static_cast<ui::Form*>(&dyomessa())}) {
+                  {static_cast<ui::Form*>(&p.ypervola()), static_cast<ui::Form*>(&p.dyomessa())}) {
                  if (window->isVisible()) {
                      (void)window->grab();
                  }
@@ -203,8 +199,8 @@ std::vector<Action> randomActions(unsigned long seed, unsigned long count,
     return actions;
 }
 
-void play(const Action& action) {
-    actionKinds()[action.kind].run(action.value);
+void play(Program& program, const Action& action) {
+    actionKinds()[action.kind].run(program, action.value);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+namespace palmos {
+class Program;
+}
+
 namespace palmos::random_user {
 
 // The tables an action can recompute.
@@ -16,7 +20,7 @@ enum Tables : unsigned { kNone = 0, kSimple = 1, kTwoMedia = 2, kStep = 4 };
 struct ActionKind {
     const char* name;
     unsigned prepares;
-    std::function<void(unsigned)> run;
+    std::function<void(Program&, unsigned)> run;
 };
 
 const std::vector<ActionKind>& actionKinds();
@@ -33,10 +37,10 @@ struct Action {
 std::vector<Action> randomActions(unsigned long seed, unsigned long count,
                                   const std::vector<int>& allowed = {});
 
-// Runs one action, then deletes what it left to be deleted later, as the
+// Runs one action on `program`'s windows, then deletes what it left to be deleted later, as the
 // event loop does after every event it delivers (Qt's own widgets hand some
 // of their parts over that way).
-void play(const Action& action);
+void play(Program& program, const Action& action);
 
 // An action list as "kind:value,kind:value", and back.
 std::string describe(const std::vector<Action>& actions);

@@ -9,6 +9,7 @@
 #include "app/introduction.h"
 #include "app/language.h"
 #include "tests/support/gui_testing.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
@@ -19,27 +20,27 @@ namespace {
 
 using palmos::PrintTo;
 
-class TwoMediaRuns : public ::testing::Test {
+class TwoMediaRuns : public testing_support::ProgramTest {
   protected:
     void SetUp() override {
-        ui::dispatch(ApplyLanguage);
+        ui::dispatch([this] { ApplyLanguage(); });
         click(eisagogi1().MESADYO);
     }
 
-    static void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
-    static void move(ui::ScrollBar& bar, int value) {
+    void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    void move(ui::ScrollBar& bar, int value) {
         ui::dispatch([&] { bar.setValue(value); });
     }
     // The hidden START of the continuous run has no visible button to click.
-    static void startContinuousRun() {
-        ui::dispatch([] { dyomessa().Command1_Click(); });
+    void startContinuousRun() {
+        ui::dispatch([this] { dyomessa().Command1_Click(); });
     }
 
-    static double height(int i) {
+    double height(int i) {
         const ui::Shape& circle = dyomessa().Shape1(i);
         return circle.Top() - circle.Height() / 2;
     }
-    static std::vector<double> heights() {
+    std::vector<double> heights() {
         std::vector<double> result;
         for (int i = 0; i <= 60; ++i) {
             result.push_back(height(i));

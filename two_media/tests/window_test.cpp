@@ -8,10 +8,10 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
-#include "core/program_steps.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
@@ -26,19 +26,19 @@ const char* const kDefaultReadout =
     "A1/A0 =0.00 B1/A0 = 1.00A0 = 3.60A1 =0.00 B1=3.60"
     "REFLECTED= A0 X0.00 TRANSMITTED=  A0 X1.00A0 = 3.60A1 =0.00 B1=3.60";
 
-class TwoMediaWindow : public ::testing::Test {
+class TwoMediaWindow : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch(ApplyLanguage); }
+    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
 
-    static void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
-    static void open() { click(eisagogi1().MESADYO); }
-    static void move(ui::ScrollBar& bar, int value) {
+    void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
+    void open() { click(eisagogi1().MESADYO); }
+    void move(ui::ScrollBar& bar, int value) {
         ui::dispatch([&] { bar.setValue(value); });
     }
-    static void chooseGreek() { click(eisagogi1().Option2); }
+    void chooseGreek() { click(eisagogi1().Option2); }
 
     // The vertical centre of circle i in the window's scale.
-    static double height(int i) {
+    double height(int i) {
         const ui::Shape& circle = dyomessa().Shape1(i);
         return circle.Top() - circle.Height() / 2;
     }
@@ -63,7 +63,7 @@ TEST_F(TwoMediaWindow, LoadsHiddenAtStartWithTheLoadTimeReadouts) {
     EXPECT_EQ(window.Label5.Caption(), "WIDTH OF PULSE=20");
     // Before the single string is prepared its last point is 0: right edge 10.
     EXPECT_DOUBLE_EQ(window.ScaleWidth(), 10.0);
-    EXPECT_NEAR(baseDepth(), 0.3f, 1e-7);
+    EXPECT_NEAR(baseDepth(window), 0.3f, 1e-7);
     EXPECT_FALSE(window.Command1.isVisible());
     EXPECT_FALSE(window.Timer1.isTicking());
     EXPECT_FALSE(window.Timer2.isTicking());
@@ -82,8 +82,8 @@ TEST_F(TwoMediaWindow, OpensInItsStartStateWhateverTheBarsShowed) {
     EXPECT_EQ(window.evros.Value(), 20);
     EXPECT_EQ(window.platos.Value(), 100);
     EXPECT_EQ(twoMediaRun.twoMediaLastPoint, 60);
-    EXPECT_DOUBLE_EQ(twoMediaRun.c1, 0.3);
-    EXPECT_DOUBLE_EQ(twoMediaRun.c2, 0.3);
+    EXPECT_DOUBLE_EQ(twoMediaRun.settings().driveSideSpeed, 0.3);
+    EXPECT_DOUBLE_EQ(twoMediaRun.settings().farSideSpeed, 0.3);
     EXPECT_DOUBLE_EQ(timeStep, 0.6);
     EXPECT_EQ(window.Label1.Caption(), "c1= 0.30");
     EXPECT_EQ(window.Label2.Caption(), "c2= 0.30");

@@ -1,0 +1,12 @@
+#include "single_string/simple_run.h"
+
+#include "single_string/solver.h"
+
+namespace palmos {
+
+void SimpleRun::fill(const RunSettings& settings) {
+    solveSimpleString(simpleTable, lastPoint, lambda, settings.end);
+    markFilled(settings);
+}
+
+}  // namespace palmos
