@@ -43,8 +43,8 @@ void Circles::moveTo(const std::vector<QPointF>& centres) {
         for (int i = 0; i < shapes->count() && next < centres.size(); ++i, ++next) {
             Shape& shape = (*shapes)(i);
             const QSizeF size = shape.pixelSize();
-            const QPointF corner = scale_.toPixels(centres[next].x(), centres[next].y()) -
-                                   QPointF(size.width() / 2, size.height() / 2);
+            const QPointF corner =
+                scale_.toPixels(centres[next]) - QPointF(size.width() / 2, size.height() / 2);
             const QPointF place = scale_.fromPixels(corner);
             shape.setLeft(static_cast<float>(place.x()));
             shape.setTop(static_cast<float>(place.y()));

@@ -95,16 +95,16 @@ double Form::Height() const {
 }
 
 void Form::setLeft(double twips) {
-    placement_.setLeft(twipsToPixels(twips));
+    placement_.set(Placement::Left, twipsToPixels(twips));
 }
 void Form::setTop(double twips) {
-    placement_.setTop(twipsToPixels(twips));
+    placement_.set(Placement::Top, twipsToPixels(twips));
 }
 void Form::setWidth(double twips) {
-    placement_.setWidth(twipsToPixels(twips));
+    placement_.set(Placement::Width, twipsToPixels(twips));
 }
 void Form::setHeight(double twips) {
-    placement_.setHeight(twipsToPixels(twips));
+    placement_.set(Placement::Height, twipsToPixels(twips));
 }
 
 void Form::Scale(double x1, double y1, double x2, double y2) {
@@ -126,7 +126,7 @@ double Form::ScaleHeight() const {
 }
 
 QPointF Form::toPixels(double x, double y) const {
-    return scale_.toPixels(x, y);
+    return scale_.toPixels(QPointF(x, y));
 }
 
 QPointF Form::fromPixels(QPointF pixels) const {

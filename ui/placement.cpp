@@ -7,20 +7,8 @@
 
 namespace ui {
 
-void Placement::setLeft(int pixels) {
-    left_ = pixels;
-    apply();
-}
-void Placement::setTop(int pixels) {
-    top_ = pixels;
-    apply();
-}
-void Placement::setWidth(int pixels) {
-    width_ = pixels;
-    apply();
-}
-void Placement::setHeight(int pixels) {
-    height_ = pixels;
+void Placement::set(Part part, int pixels) {
+    parts_[part] = pixels;
     apply();
 }
 
@@ -43,24 +31,26 @@ void Placement::apply() {
     window_.winId();
     const QMargins frame = frameMargins();
     QRect client = window_.geometry();
-    if (width_) {
-        client.setWidth(std::max(1, *width_ - frame.left() - frame.right()));
+    const auto& [left, top, width, height] = parts_;
+    if (width) {
+        client.setWidth(std::max(1, *width - frame.left() - frame.right()));
     }
-    if (height_) {
-        client.setHeight(std::max(1, *height_ - frame.top() - frame.bottom()));
+    if (height) {
+        client.setHeight(std::max(1, *height - frame.top() - frame.bottom()));
     }
-    if (left_) {
-        client.moveLeft(*left_ + frame.left());
+    if (left) {
+        client.moveLeft(*left + frame.left());
     }
-    if (top_) {
-        client.moveTop(*top_ + frame.top());
+    if (top) {
+        client.moveTop(*top + frame.top());
     }
     window_.setGeometry(client);
     placedWith_ = frame;
 }
 
 void Placement::checkFrame() {
-    const bool placed = left_ || top_ || width_ || height_;
+    const bool placed =
+        std::ranges::any_of(parts_, [](const auto& part) { return part.has_value(); });
     const QMargins frame = placed ? frameMargins() : QMargins();
     if (frame != placedWith_) {
         placedWith_ = frame;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QMargins>
+#include <array>
 #include <optional>
 
 class QWidget;
@@ -17,13 +18,11 @@ class Placement {
   public:
     explicit Placement(QWidget& window) : window_(window) {}
 
-    // Each moves or sizes the window at once.
-    void setLeft(int pixels);
-    void setTop(int pixels);
-    void setWidth(int pixels);
-    void setHeight(int pixels);
+    enum Part { Left, Top, Width, Height };
+    // Moves or sizes the window at once.
+    void set(Part part, int pixels);
     // Whether the program set the window's width or height.
-    bool sized() const { return width_ || height_; }
+    bool sized() const { return parts_[Width] || parts_[Height]; }
 
     // At each paint: if the frame is not the one the placement was made
     // with, makes it again once the paint is over.
@@ -34,7 +33,7 @@ class Placement {
     QMargins frameMargins() const;
 
     QWidget& window_;
-    std::optional<int> left_, top_, width_, height_;
+    std::array<std::optional<int>, 4> parts_;
     // The frame's margins the placement was made with.
     QMargins placedWith_;
 };

@@ -67,7 +67,7 @@ void Surface::dot(double x, double y, const QColor& colour) {
 void Surface::paintDot(const SurfaceOp& dot) {
     prepare();
     QPainter painter(&image_);
-    const QPointF centre = scale_.toPixels(dot.x1, dot.y1);
+    const QPointF centre = scale_.toPixels(QPointF(dot.x1, dot.y1));
     const int side = zoomedPixels(dot.drawWidth);
     const double half = side / 2.0;
     const QRectF box(centre.x() - half, centre.y() - half, side, side);
@@ -77,8 +77,8 @@ void Surface::paintDot(const SurfaceOp& dot) {
 
 void Surface::line(double x1, double y1, double x2, double y2, const QColor& colour) {
     const SurfaceOp line{SurfaceOp::Kind::Line, x1, y1, x2, y2, colour.rgba(), drawWidth_};
-    const DrawnLine drawn{scale_.toPixels(x1, y1), scale_.toPixels(x2, y2), line.colour,
-                          drawWidth_};
+    const DrawnLine drawn{scale_.toPixels(QPointF(x1, y1)), scale_.toPixels(QPointF(x2, y2)),
+                          line.colour, drawWidth_};
     const bool sameInk = sameInk_.sameInk(drawn);
     if (!sameInk) {
         sameInk_.clear();
@@ -94,8 +94,8 @@ void Surface::line(double x1, double y1, double x2, double y2, const QColor& col
 
 void Surface::paintLine(const SurfaceOp& line) {
     prepare();
-    const QPointF from = scale_.toPixels(line.x1, line.y1);
-    const QPointF to = scale_.toPixels(line.x2, line.y2);
+    const QPointF from = scale_.toPixels(QPointF(line.x1, line.y1));
+    const QPointF to = scale_.toPixels(QPointF(line.x2, line.y2));
     const int width = zoomedPixels(line.drawWidth);
     QPainter painter(&image_);
     painter.setPen(QPen(QColor::fromRgba(line.colour), width));

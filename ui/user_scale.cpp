@@ -27,8 +27,9 @@ double UserScale::height() const {
     return set_ ? height_ : client_.height() * twipsPerPixel();
 }
 
-QPointF UserScale::toPixels(double x, double y) const {
-    return {(x - left()) * client_.width() / width(), (y - top()) * client_.height() / height()};
+QPointF UserScale::toPixels(QPointF units) const {
+    return {(units.x() - left()) * client_.width() / width(),
+            (units.y() - top()) * client_.height() / height()};
 }
 
 QPointF UserScale::fromPixels(QPointF pixels) const {

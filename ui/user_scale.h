@@ -20,7 +20,7 @@ class UserScale {
     double top() const;
     double width() const;
     double height() const;
-    QPointF toPixels(double x, double y) const;
+    QPointF toPixels(QPointF units) const;
     QPointF fromPixels(QPointF pixels) const;
 
   private:
