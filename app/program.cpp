@@ -2,6 +2,7 @@
 
 #include "app/language.h"
 #include "ui/events.h"
+#include "ui/zoom.h"
 
 namespace palmos {
 
@@ -9,6 +10,7 @@ namespace palmos {
 // one that fits the screen.
 Program::Program() : windows_(session_, *this) {
     ui::beginProgram();
+    ui::startAtFittedZoom();
 }
 
 Program::~Program() = default;

@@ -161,7 +161,7 @@ TEST_P(Docked, KeepClearOfTheStringAndTheControlsAndOnTheScreen) {
         // The string as it stands is the one the instruments were placed
         // around: the run's clock is held (it may have ticked since, in a
         // slow build) and the instruments placed around it again.
-        ui::Timer::stopAll();
+        ui::stopTimers();
         simulation.instruments().dock().layOut();
         QCoreApplication::processEvents();
     }

@@ -12,7 +12,6 @@
 
 #include "core/runtime_error.h"
 #include "ui/events.h"
-#include "ui/form.h"
 #include "ui/large_type.h"
 #include "ui/zoom.h"
 
@@ -105,7 +104,7 @@ void drawSelectedFace(QPainter& painter, const QWidget& control) {
 
 }  // namespace
 
-CommandButton::CommandButton(Form* form, const Design& design) : QPushButton(form) {
+CommandButton::CommandButton(ControlHost* form, const Design& design) : QPushButton(form) {
     form->place(this, design);
     setText(design.caption);
 }
@@ -150,7 +149,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     QPushButton::keyPressEvent(event);
 }
 
-OptionButton::OptionButton(Form* form, const Design& design, Style style, bool selected)
+OptionButton::OptionButton(ControlHost* form, const Design& design, Style style, bool selected)
     : QAbstractButton(form), style_(style) {
     setCheckable(true);
     setAutoExclusive(true);
@@ -268,7 +267,7 @@ void OptionButton::paintEvent(QPaintEvent*) {
     drawFocusRing(painter, *this);
 }
 
-Label::Label(Form* form, const Design& design) : QLabel(form) {
+Label::Label(ControlHost* form, const Design& design) : QLabel(form) {
     form->place(this, design);
     // Labels lie on the window itself, beneath every other control, but
     // above its drawing: each paints its own background, in its BackColor
@@ -307,7 +306,7 @@ void Label::setBackColor(const QColor& colour) {
     setAutoFillBackground(true);
 }
 
-TextBox::TextBox(Form* form, const Design& design, bool multiLine) : QPlainTextEdit(form) {
+TextBox::TextBox(ControlHost* form, const Design& design, bool multiLine) : QPlainTextEdit(form) {
     form->place(this, design);
     setReadOnly(true);
     setLineWrapMode(multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
@@ -350,7 +349,7 @@ void TextBox::paintEvent(QPaintEvent* event) {
     }
 }
 
-ScrollBar::ScrollBar(Form* form, const Design& design, Qt::Orientation orientation,
+ScrollBar::ScrollBar(ControlHost* form, const Design& design, Qt::Orientation orientation,
                      const Range& range)
     : QScrollBar(orientation, form) {
     form->place(this, design);

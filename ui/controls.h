@@ -14,8 +14,6 @@
 
 namespace ui {
 
-class Form;
-
 // The fonts of the design, mapped to the Liberation fonts, which cover Greek.
 enum class Face {
     Inherit,        // the window's font
@@ -64,6 +62,17 @@ struct Design {
     bool visible = true;
 };
 
+// What the controls are built on: a window that places each of them from
+// its row of the design table (the windows' Form).
+class ControlHost : public QWidget {
+  public:
+    using QWidget::QWidget;
+    virtual void place(QWidget* control, const Design& design) = 0;
+
+  protected:
+    ~ControlHost() override = default;
+};
+
 // A control whose caption the language switch rewrites.
 class Captioned {
   public:
@@ -77,7 +86,7 @@ class Captioned {
 // A push button. Graphical and standard style look alike here.
 class CommandButton : public QPushButton, public Captioned {
   public:
-    CommandButton(Form* form, const Design& design);
+    CommandButton(ControlHost* form, const Design& design);
 
     QString Caption() const override { return text(); }
     void setCaption(const QString& caption) override;
@@ -97,7 +106,7 @@ class CommandButton : public QPushButton, public Captioned {
 class OptionButton : public QAbstractButton, public Captioned {
   public:
     enum class Style { Standard, Graphical };
-    OptionButton(Form* form, const Design& design, Style style, bool selected);
+    OptionButton(ControlHost* form, const Design& design, Style style, bool selected);
 
     QString Caption() const override { return text(); }
     void setCaption(const QString& caption) override;
@@ -127,7 +136,7 @@ class OptionButton : public QAbstractButton, public Captioned {
 
 class Label : public QLabel, public Captioned {
   public:
-    Label(Form* form, const Design& design);
+    Label(ControlHost* form, const Design& design);
 
     QString Caption() const override { return text(); }
     void setCaption(const QString& caption) override;
@@ -142,7 +151,7 @@ class Label : public QLabel, public Captioned {
 // A text box for readouts: the program writes it, the student reads it.
 class TextBox : public QPlainTextEdit {
   public:
-    TextBox(Form* form, const Design& design, bool multiLine);
+    TextBox(ControlHost* form, const Design& design, bool multiLine);
 
     QString Text() const { return toPlainText(); }
     void setText(const QString& text);
@@ -164,7 +173,7 @@ class ScrollBar : public QScrollBar {
         int largeChange = 1;
         int value = 0;
     };
-    ScrollBar(Form* form, const Design& design, Qt::Orientation orientation, const Range& range);
+    ScrollBar(ControlHost* form, const Design& design, Qt::Orientation orientation, const Range& range);
 
     int Value() const { return value(); }
     void setValue(int value);

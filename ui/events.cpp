@@ -3,16 +3,18 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <exception>
 
 #include "core/runtime_error.h"
-#include "ui/timer.h"
-#include "ui/zoom.h"
 
 namespace ui {
 
 namespace {
+
+// The name of every ui::Timer's clock: End finds them by it on the windows.
+const char* const kClockName = "ui::Timer";
 
 bool ended = false;
 bool failing = false;
@@ -23,7 +25,7 @@ std::function<void(const QString&)> messageBoxHook;
 // program ends.
 void reportRuntimeError(const char* what) {
     failing = true;
-    Timer::stopAll();
+    stopTimers();
     MsgBox(QStringLiteral("Run-time error: %1").arg(QString::fromUtf8(what)));
     End(1);
 }
@@ -51,7 +53,18 @@ void beginProgram() {
     ended = false;
     failing = false;
     endStatus = 0;
-    startAtFittedZoom();
+}
+
+const char* timerClockName() {
+    return kClockName;
+}
+
+void stopTimers() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (QTimer* clock : window->findChildren<QTimer*>(QString::fromLatin1(kClockName))) {
+            clock->stop();
+        }
+    }
 }
 
 void End(int exitCode) {
@@ -60,7 +73,7 @@ void End(int exitCode) {
     }
     ended = true;
     endStatus = exitCode;
-    Timer::stopAll();
+    stopTimers();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         window->hide();
     }

@@ -12,9 +12,16 @@ namespace ui {
 // it raised) is reported in a message box, and the program ends.
 void dispatch(const std::function<void()>& handler);
 
-// A program begins: not ended, and at the zoom that fits the screen. (A test
-// process runs a program per test.)
+// A program begins: nothing has ended it. (A test process runs a program per
+// test.)
 void beginProgram();
+
+// Stops the clock of every timer of the program's windows; their Enabled
+// stays as it is. End and the run-time error stop them so.
+void stopTimers();
+// The object name of a timer's clock (a QTimer, a child of the timer), by
+// which stopTimers finds it.
+const char* timerClockName();
 
 // Ends the program at once: every timer stops, every window closes, no
 // further handler runs, and the event loop returns `exitCode`.

@@ -1,30 +1,18 @@
 #include "ui/timer.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "ui/events.h"
 
 namespace ui {
 
-namespace {
-
-std::vector<Timer*>& allTimers() {
-    static std::vector<Timer*> timers;
-    return timers;
-}
-
-}  // namespace
-
-Timer::Timer(QObject* parent) : QObject(parent) {
+Timer::Timer(QObject* parent) : QObject(parent), clock_(this) {
+    clock_.setObjectName(QString::fromLatin1(timerClockName()));
     clock_.setTimerType(Qt::PreciseTimer);
     connect(&clock_, &QTimer::timeout, this, [this] { fire(); });
-    allTimers().push_back(this);
 }
 
-Timer::~Timer() {
-    std::erase(allTimers(), this);
-}
+Timer::~Timer() = default;
 
 void Timer::setInterval(int milliseconds) {
     interval_ = milliseconds;
@@ -40,9 +28,6 @@ void Timer::fire() {
     if (handler_) {
         dispatch(handler_);
     }
-    for (const auto& observer : observers_) {
-        dispatch(observer);
-    }
 }
 
 void Timer::update() {
@@ -50,12 +35,6 @@ void Timer::update() {
     clock_.stop();
     if (enabled_ && interval_ > 0 && !programEnded()) {
         clock_.start(std::max(interval_, kFloorMilliseconds));
-    }
-}
-
-void Timer::stopAll() {
-    for (Timer* timer : allTimers()) {
-        timer->clock_.stop();
     }
 }
 

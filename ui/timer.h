@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
-#include <vector>
 
 namespace ui {
 
@@ -25,15 +24,10 @@ class Timer : public QObject {
 
     // The Timer event.
     void onTimer(std::function<void()> handler) { handler_ = std::move(handler); }
-    // Something that follows the animation without taking part in it (an
-    // instrument's marker of the level shown) runs after each Timer event.
-    void afterTimer(std::function<void()> observer) { observers_.push_back(std::move(observer)); }
     // Delivers one Timer event now, as the platform does when the period ends.
     void fire();
     // Whether the platform would deliver Timer events now.
     bool isTicking() const { return clock_.isActive(); }
-
-    static void stopAll();
 
   private:
     void update();
@@ -41,7 +35,6 @@ class Timer : public QObject {
     int interval_ = 0;
     bool enabled_ = true;
     std::function<void()> handler_;
-    std::vector<std::function<void()>> observers_;
     QTimer clock_;
 };
 

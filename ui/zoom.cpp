@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "ui/events.h"
-#include "ui/form.h"
 
 namespace ui {
 
@@ -27,6 +26,7 @@ std::optional<double> zoomInUse;
 
 struct Listener {
     QPointer<QObject> owner;
+    std::function<void()> before;
     std::function<void()> relayout;
 };
 
@@ -129,25 +129,25 @@ double zoom() {
     return zoomInUse.value_or(kMinZoom);
 }
 
-// Every window is told where its circles are before the zoom changes, so that
-// each circle keeps its centre at the new size.
+// Every window is told before the zoom changes (it notes where its circles
+// are, so that each keeps its centre at the new size), then the windows and
+// the instruments lay themselves out again, in the order they were made.
 void setZoom(double z) {
     z = std::clamp(z, kMinZoom, kMaxZoom);
     if (z == zoom()) {
         return;
     }
-    std::vector<std::pair<Form*, Form::ShapeCentres>> windows;
-    for (Form* form : Form::windows()) {
-        windows.emplace_back(form, form->shapeCentres());
+    auto& all = listeners();
+    std::erase_if(all, [](const Listener& listener) { return listener.owner.isNull(); });
+    const std::vector<Listener> told(all);
+    for (const Listener& listener : told) {
+        if (listener.before) {
+            listener.before();
+        }
     }
     zoomInUse = z;
     zoomDesktopFonts();
-    for (auto& [form, centres] : windows) {
-        form->relayout(centres);
-    }
-    auto& all = listeners();
-    std::erase_if(all, [](const Listener& listener) { return listener.owner.isNull(); });
-    for (const Listener& listener : std::vector<Listener>(all)) {
+    for (const Listener& listener : told) {
         if (!listener.owner.isNull()) {
             listener.relayout();
         }
@@ -178,7 +178,11 @@ int zoomedPixels(int designPixels) {
 }
 
 void onZoomChanged(QObject* owner, std::function<void()> relayout) {
-    listeners().push_back({owner, std::move(relayout)});
+    listeners().push_back({owner, {}, std::move(relayout)});
+}
+
+void onZoomChanged(QObject* owner, std::function<void()> before, std::function<void()> relayout) {
+    listeners().push_back({owner, std::move(before), std::move(relayout)});
 }
 
 void installZoomKeys() {

@@ -39,10 +39,12 @@ void startAtFittedZoom();
 // use: rounded, at least 1.
 int zoomedPixels(int designPixels);
 
-// Runs `relayout` after every zoom change, for as long as `owner` lives.
-// Windows that are not built from a design table (the instruments) use it
-// to follow the program's zoom.
+// Runs `relayout` after every zoom change, for as long as `owner` lives, in
+// the order the owners asked. Windows that are not built from a design
+// table (the instruments) use it to follow the program's zoom; the windows
+// use the second form, whose `before` runs ahead of the change.
 void onZoomChanged(QObject* owner, std::function<void()> relayout);
+void onZoomChanged(QObject* owner, std::function<void()> before, std::function<void()> relayout);
 
 // Lets the zoom keys reach the program from any of its windows, and gives
 // every top-level the program opens that is not one of its windows (Qt's

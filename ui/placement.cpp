@@ -1,0 +1,61 @@
+#include "ui/placement.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace ui {
+
+void Placement::set(Part part, int pixels) {
+    parts_[part] = pixels;
+    apply();
+}
+
+// A window manager frames the program's windows alike: a window not yet on
+// the screen, whose frame the platform cannot tell yet, is placed with the
+// frame the last window on the screen was given.
+QMargins Placement::frameMargins() const {
+    static QMargins lastShown;
+    const QWindow* window = window_.windowHandle();
+    const QMargins told = window != nullptr ? window->frameMargins() : QMargins();
+    if (window != nullptr && window->isExposed()) {
+        lastShown = told;
+    }
+    return told.isNull() ? lastShown : told;
+}
+
+// The client is the placed size less the frame, and the frame's corner goes
+// where the program put it.
+void Placement::apply() {
+    window_.winId();
+    const QMargins frame = frameMargins();
+    QRect client = window_.geometry();
+    const auto& [left, top, width, height] = parts_;
+    if (width) {
+        client.setWidth(std::max(1, *width - frame.left() - frame.right()));
+    }
+    if (height) {
+        client.setHeight(std::max(1, *height - frame.top() - frame.bottom()));
+    }
+    if (left) {
+        client.moveLeft(*left + frame.left());
+    }
+    if (top) {
+        client.moveTop(*top + frame.top());
+    }
+    window_.setGeometry(client);
+    placedWith_ = frame;
+}
+
+void Placement::checkFrame() {
+    const bool placed =
+        std::ranges::any_of(parts_, [](const auto& part) { return part.has_value(); });
+    const QMargins frame = placed ? frameMargins() : QMargins();
+    if (frame != placedWith_) {
+        placedWith_ = frame;
+        QTimer::singleShot(0, &window_, [this] { apply(); });
+    }
+}
+
+}  // namespace ui
