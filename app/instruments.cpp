@@ -90,23 +90,21 @@ QRect stringReach(const ui::Form& window, const ui::ShapeArray& circles,
 
 }  // namespace
 
-RunInstruments::RunInstruments(ProgramWindows& windows, Session& session,
-                               Navigation& navigation)
+RunInstruments::RunInstruments(ProgramWindows& windows, Session& session, Navigation& navigation)
     : session_(session) {
     const auto english = [&navigation] { return navigation.englishSelected(); };
 
     Ypervola& simple = windows.ypervola();
-    simple_ = new InstrumentSet(
-        &simple, {.circles = &simple.Shape1,
-                  .english = english,
-                  .pictureName = "simple-solution",
-                  .stringReach =
-                      [this, &simple](bool swinging) {
-                          const SimpleRun& run = session_.simpleRun;
-                          return stringReach(simple, simple.Shape1,
-                                             swinging ? swing(run, simpleView(run))
-                                                      : std::pair(0.0, 0.0));
-                      }});
+    simple_ =
+        new InstrumentSet(&simple, {.circles = &simple.Shape1,
+                                    .english = english,
+                                    .pictureName = "simple-solution",
+                                    .stringReach = [this, &simple](bool swinging) {
+                                        const SimpleRun& run = session_.simpleRun;
+                                        return stringReach(simple, simple.Shape1,
+                                                           swinging ? swing(run, simpleView(run))
+                                                                    : std::pair(0.0, 0.0));
+                                    }});
 
     Dyomessa& twoMedia = windows.dyomessa();
     twoMedia_ = new InstrumentSet(
@@ -120,8 +118,8 @@ RunInstruments::RunInstruments(ProgramWindows& windows, Session& session,
                                    used, used.farSideSpeed, used.driveSideSpeed);
                  }
                  const RunSettings& used = session_.twoMediaRun.settings();
-                 return ratios(session_.twoMediaRun.twoMediaTable, TwoMediaScheme::Continuous,
-                               used, used.driveSideSpeed, used.farSideSpeed);
+                 return ratios(session_.twoMediaRun.twoMediaTable, TwoMediaScheme::Continuous, used,
+                               used.driveSideSpeed, used.farSideSpeed);
              },
          .english = english,
          .pictureName = "two-media",
@@ -130,12 +128,11 @@ RunInstruments::RunInstruments(ProgramWindows& windows, Session& session,
          .stringReach =
              [this, &twoMedia](bool swinging) {
                  const bool continuous = twoMediaShown_ != &session_.stepRun;
-                 const bool still =
-                     !swinging || twoMediaShown_ == nullptr ||
-                     (continuous && !twoMedia.Timer1.isTicking());
-                 return stringReach(twoMedia, twoMedia.Shape1,
-                                    still ? std::pair(0.0, 0.0)
-                                          : swing(*twoMediaShown_, twoMediaView()));
+                 const bool still = !swinging || twoMediaShown_ == nullptr ||
+                                    (continuous && !twoMedia.Timer1.isTicking());
+                 return stringReach(
+                     twoMedia, twoMedia.Shape1,
+                     still ? std::pair(0.0, 0.0) : swing(*twoMediaShown_, twoMediaView()));
              }});
 
     // A window made after a run was filled starts from it.
@@ -161,15 +158,16 @@ RunInstruments::~RunInstruments() {
 
 void RunInstruments::follow(Run& run, InstrumentSet& set, std::function<RunView()> view) {
     const bool twoMedia = &set == twoMedia_;
-    const int filled = run.onFilled.subscribe([this, &run, &set, twoMedia, view](const RunSettings&) {
-        if (twoMedia) {
-            twoMediaShown_ = &run;
-        }
-        if (swing_.run == &run) {
-            swing_ = {};
-        }
-        set.showRun(view());
-    });
+    const int filled =
+        run.onFilled.subscribe([this, &run, &set, twoMedia, view](const RunSettings&) {
+            if (twoMedia) {
+                twoMediaShown_ = &run;
+            }
+            if (swing_.run == &run) {
+                swing_ = {};
+            }
+            set.showRun(view());
+        });
     const int shown = run.onLevelShown.subscribe([this, &run, &set, twoMedia](int level) {
         if (!twoMedia || twoMediaShown_ == &run) {
             set.showLevel(level);

@@ -49,8 +49,10 @@ struct ReadoutName {
 };
 
 const std::array kReadoutNames = {
-    ReadoutName{[](ProgramWindows& w) -> ui::TextBox& { return w.dyomessa().Text1; }, "Ratios", "Λόγοι"},
-    ReadoutName{[](ProgramWindows& w) -> ui::TextBox& { return w.ypervola().Text1; }, "Readout", "Ένδειξη"},
+    ReadoutName{[](ProgramWindows& w) -> ui::TextBox& { return w.dyomessa().Text1; }, "Ratios",
+                "Λόγοι"},
+    ReadoutName{[](ProgramWindows& w) -> ui::TextBox& { return w.ypervola().Text1; }, "Readout",
+                "Ένδειξη"},
 };
 
 // The Greek branch writes each window's controls in an order of its own.

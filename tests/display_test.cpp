@@ -14,12 +14,12 @@
 #include "app/language.h"
 #include "single_string/window.h"
 #include "tests/support/contrast.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
 #include "ui/zoom.h"
-#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
@@ -60,8 +60,13 @@ struct Snapshot {
 
 Snapshot snapshot() {
     Dyomessa& window = dyomessa();
-    Snapshot shot{
-        session().stepRun.stepLevel, window.Timer2.Enabled(), window.Timer2.Interval(), {}, {}, {}, 0};
+    Snapshot shot{session().stepRun.stepLevel,
+                  window.Timer2.Enabled(),
+                  window.Timer2.Interval(),
+                  {},
+                  {},
+                  {},
+                  0};
     for (const ui::ScrollBar* bar :
          {&window.cmeso1, &window.cmesso2, &window.platos, &window.evros, &window.rythmisidt}) {
         shot.bars.push_back(bar->Value());

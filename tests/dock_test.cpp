@@ -18,13 +18,13 @@
 #include "instruments/dock.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
 #include "ui/timer.h"
 #include "ui/zoom.h"
-#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
@@ -118,7 +118,7 @@ QRect onScreen(const QWidget& widget) {
 }
 
 class Docked : public testing_support::ProgramTest,
-              public ::testing::WithParamInterface<std::tuple<SimulationRow, ZoomRow>> {
+               public ::testing::WithParamInterface<std::tuple<SimulationRow, ZoomRow>> {
   protected:
     void SetUp() override {
         ui::dispatch([this] { ApplyLanguage(); });

@@ -81,10 +81,12 @@ INSTANTIATE_TEST_SUITE_P(
     States, EndProgram,
     ::testing::Values(
         EndRow{"AtStart", [](Program&) {}, [](Program& p) { click(p.eisagogi1().Command1); }},
-        EndRow{"IntroductionWithTimersRunning", runEverything, [](Program& p) { click(p.eisagogi1().Command1); }},
+        EndRow{"IntroductionWithTimersRunning", runEverything,
+               [](Program& p) { click(p.eisagogi1().Command1); }},
         EndRow{"SimpleSolutionWithTimersRunning", runEverything,
                [](Program& p) { click(p.ypervola().Command3); }},
-        EndRow{"TwoMediaWithTimersRunning", runEverything, [](Program& p) { click(p.dyomessa().Command6); }},
+        EndRow{"TwoMediaWithTimersRunning", runEverything,
+               [](Program& p) { click(p.dyomessa().Command6); }},
         EndRow{"TwoMediaHiddenAndRunning",
                [](Program& p) {
                    runEverything(p);

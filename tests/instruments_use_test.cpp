@@ -23,13 +23,13 @@
 #include "instruments/dock.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
 #include "ui/form.h"
 #include "ui/zoom.h"
-#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {

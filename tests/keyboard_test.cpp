@@ -7,10 +7,10 @@
 #include "app/introduction.h"
 #include "app/language.h"
 #include "single_string/window.h"
+#include "tests/support/program_test.h"
 #include "tests/support/rows.h"
 #include "two_media/window.h"
 #include "ui/events.h"
-#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {

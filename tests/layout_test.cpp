@@ -10,9 +10,9 @@
 #include "app/language.h"
 #include "elliptic/window.h"
 #include "single_string/window.h"
+#include "tests/support/program_test.h"
 #include "two_media/window.h"
 #include "ui/events.h"
-#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {

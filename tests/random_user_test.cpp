@@ -21,10 +21,10 @@
 
 #include "app/introduction.h"
 #include "app/language.h"
+#include "app/program.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/gui_testing.h"
-#include "app/program.h"
 #include "tools/random_user/actions.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
@@ -112,7 +112,8 @@ std::string brokenInvariant(Program& program, unsigned recomputed, qsizetype sho
     }
     const bool english = introduction.Option1.Value();
     for (const CaptionRow& row : captionTable()) {
-        if (row.target(program.windows()).Caption() != QString::fromUtf8(english ? row.english : row.greek)) {
+        if (row.target(program.windows()).Caption() !=
+            QString::fromUtf8(english ? row.english : row.greek)) {
             return std::string("caption of ") + row.window + "." + row.control +
                    " is not in the selected language";
         }

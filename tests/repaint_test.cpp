@@ -13,10 +13,10 @@
 #include "elliptic/window.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
+#include "tests/support/program_test.h"
 #include "two_media/procedures.h"
 #include "two_media/window.h"
 #include "ui/events.h"
-#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {
@@ -59,8 +59,7 @@ void PrintTo(const Run& run, std::ostream* out) {
     *out << run.name;
 }
 
-class Repaint : public testing_support::ProgramTest,
-              public ::testing::WithParamInterface<Run> {};
+class Repaint : public testing_support::ProgramTest, public ::testing::WithParamInterface<Run> {};
 
 TEST_P(Repaint, WhatIsOnScreenAfterEachTickIsTheWindowPaintedAfresh) {
     ui::dispatch([this] { ApplyLanguage(); });

@@ -53,9 +53,12 @@ void placeCirclesAtRest(DyomessaControls& window, TwoMediaRun& run) {
 
 // The grid's place: the scale and the window's size in pixels.
 std::array<double, 6> gridGeometry(const DyomessaControls& window) {
-    return {window.ScaleLeft(),  window.ScaleTop(),
-            window.ScaleWidth(), window.ScaleHeight(),
-            static_cast<double>(window.width()), static_cast<double>(window.height())};
+    return {window.ScaleLeft(),
+            window.ScaleTop(),
+            window.ScaleWidth(),
+            window.ScaleHeight(),
+            static_cast<double>(window.width()),
+            static_cast<double>(window.height())};
 }
 
 }  // namespace
@@ -107,8 +110,7 @@ void PrepareTwoMediaSolution(TwoMediaParts& parts) {
                                .baseDepth = baseDepth(window),
                                .timeStep = kTimeStep};
     window.Label2.setCaption(fromUtf8(label2Text(settings.farSideSpeed, SpeedLabelStyle::Setup)));
-    window.Label1.setCaption(
-        fromUtf8(label1Text(settings.driveSideSpeed, SpeedLabelStyle::Setup)));
+    window.Label1.setCaption(fromUtf8(label1Text(settings.driveSideSpeed, SpeedLabelStyle::Setup)));
 
     placeCirclesAtRest(window, run);
     run.fill(settings);
@@ -147,8 +149,8 @@ void ShowNextStep(TwoMediaParts& parts) {
         ui::Shape& circle = window.Shape1(i);
         const double drawnAt = circle.Top() - circle.Height() / 2;
         if (stepCircleMoves(run.stepDisplacement, run.stepLevel, i, drawnAt)) {
-            circle.setTop(
-                static_cast<float>(run.stepDisplacement.at(i, run.stepLevel) + circle.Height() / 2));
+            circle.setTop(static_cast<float>(run.stepDisplacement.at(i, run.stepLevel) +
+                                             circle.Height() / 2));
         }
     }
     run.showLevel(run.stepLevel);

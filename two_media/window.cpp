@@ -79,7 +79,8 @@ void Dyomessa::platos_Change() {
 }
 
 void Dyomessa::evros_Change() {
-    Label5.setCaption(QString::fromStdString(label5Text(evros.Value(), parts_.navigation.englishSelected())));
+    Label5.setCaption(
+        QString::fromStdString(label5Text(evros.Value(), parts_.navigation.englishSelected())));
 }
 
 // The interval itself is taken from the bar at the next START of the step mode.

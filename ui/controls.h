@@ -173,7 +173,8 @@ class ScrollBar : public QScrollBar {
         int largeChange = 1;
         int value = 0;
     };
-    ScrollBar(ControlHost* form, const Design& design, Qt::Orientation orientation, const Range& range);
+    ScrollBar(ControlHost* form, const Design& design, Qt::Orientation orientation,
+              const Range& range);
 
     int Value() const { return value(); }
     void setValue(int value);

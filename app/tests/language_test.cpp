@@ -20,13 +20,16 @@ using palmos::PrintTo;
 
 class Language : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
+    void SetUp() override {
+        ui::dispatch([this] { ApplyLanguage(); });
+    }
 
     void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
 
     void expectColumn(bool greek) {
         for (const CaptionRow& row : captionTable()) {
-            EXPECT_EQ(row.target(program.windows()).Caption(), QString::fromUtf8(greek ? row.greek : row.english))
+            EXPECT_EQ(row.target(program.windows()).Caption(),
+                      QString::fromUtf8(greek ? row.greek : row.english))
                 << row.window << "." << row.control;
         }
     }
@@ -66,22 +69,32 @@ TEST_P(GreekCaptions, ReadAsWritten) {
 INSTANTIATE_TEST_SUITE_P(
     Controls, GreekCaptions,
     ::testing::Values(
-        CaptionCheck{"SimpleSolutionEnd", [](ProgramWindows& w) -> ui::Captioned& { return w.ypervola().Command3; },
+        CaptionCheck{"SimpleSolutionEnd",
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.ypervola().Command3; },
                      "ΤΕΡΜΑΤΙΣΜΟΣ"},
-        CaptionCheck{"IntroductionEnd", [](ProgramWindows& w) -> ui::Captioned& { return w.eisagogi1().Command1; },
+        CaptionCheck{"IntroductionEnd",
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.eisagogi1().Command1; },
                      "ΤΕΡΜΑ"},
-        CaptionCheck{"TwoMediaEnd", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command6; },
+        CaptionCheck{"TwoMediaEnd",
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command6; },
                      "ΤΕΡΜΑ"},
-        CaptionCheck{"ContinuousStart", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command1; },
+        CaptionCheck{"ContinuousStart",
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command1; },
                      "ΞΕΚΙΝΑ"},
-        CaptionCheck{"StepStart", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command2; }, "ΞΕΚΙΝΑ"},
+        CaptionCheck{"StepStart",
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command2; },
+                     "ΞΕΚΙΝΑ"},
         // A Latin E followed by Greek capitals on the simple-solution window...
         CaptionCheck{"SimpleSolutionIntroduction",
-                     [](ProgramWindows& w) -> ui::Captioned& { return w.ypervola().Command5; }, "\x45ΙΣΑΓΩΓΗ"},
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.ypervola().Command5; },
+                     "\x45ΙΣΑΓΩΓΗ"},
         // ...and wholly Greek on the two-media window.
-        CaptionCheck{"TwoMediaIntroduction", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command4; },
+        CaptionCheck{"TwoMediaIntroduction",
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command4; },
                      "\xCE\x95ΙΣΑΓΩΓΗ"},
-        CaptionCheck{"Step", [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command7; }, "ΒΗΜΑ ΒΗΜΑ"}),
+        CaptionCheck{"Step",
+                     [](ProgramWindows& w) -> ui::Captioned& { return w.dyomessa().Command7; },
+                     "ΒΗΜΑ ΒΗΜΑ"}),
     kRowName);
 
 TEST_F(Language, TitlesAndTheEllipticButtonKeepTheirTexts) {

@@ -24,7 +24,9 @@ using palmos::PrintTo;
 
 class SimpleWindow : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
+    void SetUp() override {
+        ui::dispatch([this] { ApplyLanguage(); });
+    }
 
     void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
 

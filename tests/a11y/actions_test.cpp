@@ -79,7 +79,7 @@ const Selection kSelections[] = {
 };
 
 class SelectingAnOption : public testing_support::ProgramTest,
-              public ::testing::WithParamInterface<Selection> {};
+                          public ::testing::WithParamInterface<Selection> {};
 
 TEST_P(SelectingAnOption, RaisesItsClickOncePerSelection) {
     TwoOptions options;
@@ -123,7 +123,9 @@ std::vector<float> circleTops(Dyomessa& window) {
 
 class ProgramActions : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
+    void SetUp() override {
+        ui::dispatch([this] { ApplyLanguage(); });
+    }
 };
 
 TEST_F(ProgramActions, LanguageOptionsSwitchEveryCaptionAndReadoutName) {

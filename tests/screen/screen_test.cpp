@@ -21,10 +21,10 @@
 #include "elliptic/window.h"
 #include "single_string/window.h"
 #include "tests/support/contrast.h"
+#include "tests/support/program_test.h"
 #include "two_media/window.h"
 #include "ui/events.h"
 #include "ui/zoom.h"
-#include "tests/support/program_test.h"
 
 namespace palmos {
 namespace {

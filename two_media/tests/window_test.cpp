@@ -28,7 +28,9 @@ const char* const kDefaultReadout =
 
 class TwoMediaWindow : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
+    void SetUp() override {
+        ui::dispatch([this] { ApplyLanguage(); });
+    }
 
     void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
     void open() { click(eisagogi1().MESADYO); }
