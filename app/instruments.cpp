@@ -25,36 +25,34 @@ RunView simpleView(const SimpleRun& run) {
             .farEnd = used.end};
 }
 
+// A run of the two-media window: the junction at point 30, the speeds named
+// as the window's bars name them.
+RunView twoMediaView(const LevelTable& table, int lastLevel, int lastPoint, const RunSettings& used,
+                     const char* driveName, const char* farName) {
+    return {.table = &table,
+            .lastLevel = lastLevel,
+            .lastPoint = lastPoint,
+            .junction = kTwoMediaJunction,
+            .timeStep = used.timeStep,
+            .driveSpeed = used.driveSideSpeed,
+            .farSpeed = used.farSideSpeed,
+            .driveName = driveName,
+            .farName = farName,
+            .farEnd = used.end};
+}
+
 RunView continuousView(const TwoMediaRun& run) {
     if (!run.filled()) {
         return {.junction = kTwoMediaJunction};
     }
-    const RunSettings& used = run.settings();
-    return {.table = &run.twoMediaTable,
-            .lastLevel = kLastTwoMediaLevel,
-            .lastPoint = run.twoMediaLastPoint,
-            .junction = kTwoMediaJunction,
-            .timeStep = used.timeStep,
-            .driveSpeed = used.driveSideSpeed,
-            .farSpeed = used.farSideSpeed,
-            .driveName = "c1",
-            .farName = "c2",
-            .farEnd = used.end};
+    return twoMediaView(run.twoMediaTable, kLastTwoMediaLevel, run.twoMediaLastPoint,
+                        run.settings(), "c1", "c2");
 }
 
 // The step mode's bars name the source side c2 and the far side c1.
 RunView stepView(const StepRun& run) {
-    const RunSettings& used = run.settings();
-    return {.table = &run.stepDisplacement,
-            .lastLevel = kLastStepLevel,
-            .lastPoint = run.sourcePoint,
-            .junction = kTwoMediaJunction,
-            .timeStep = used.timeStep,
-            .driveSpeed = used.driveSideSpeed,
-            .farSpeed = used.farSideSpeed,
-            .driveName = "c2",
-            .farName = "c1",
-            .farEnd = used.end};
+    return twoMediaView(run.stepDisplacement, kLastStepLevel, run.sourcePoint, run.settings(), "c2",
+                        "c1");
 }
 
 // The measured ratios of a run with the pulse it was filled with, and the

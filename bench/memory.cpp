@@ -82,11 +82,12 @@ void openEverything(const Options& options) {
         random_user::play(program(), {random_user::kindNamed(name), 7});
     }
     if (options.instruments) {
-        for (InstrumentSet* set : {&simpleSolutionInstruments(), &twoMediaInstruments()}) {
+        for (InstrumentSet* set :
+             {&program().simpleSolutionInstruments(), &program().twoMediaInstruments()}) {
             set->openSpaceTimeDiagram();
             set->openPointProbe();
         }
-        twoMediaInstruments().openMeasuredRatios();
+        program().twoMediaInstruments().openMeasuredRatios();
     }
     if (options.zoom > 0) {
         ui::dispatch([&] { ui::setZoom(options.zoom); });
@@ -114,7 +115,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no action kind is called %s\n", options.only.c_str());
         return 2;
     }
-    ui::dispatch([] { ApplyLanguage(); });
+    ui::dispatch([] { program().applyLanguage(); });
     openEverything(options);
     std::printf("opened-rss-kb %ld\n", residentKilobytes());
     const std::vector<random_user::Action> actions =

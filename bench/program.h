@@ -10,26 +10,5 @@ inline palmos::Program& program() {
     static palmos::Program* running = new palmos::Program;
     return *running;
 }
-inline palmos::Eisagogi1& eisagogi1() {
-    return program().eisagogi1();
-}
-inline palmos::Ypervola& ypervola() {
-    return program().ypervola();
-}
-inline palmos::Dyomessa& dyomessa() {
-    return program().dyomessa();
-}
-inline palmos::Elliptikh& elliptikh() {
-    return program().elliptikh();
-}
-inline palmos::InstrumentSet& simpleSolutionInstruments() {
-    return program().simpleSolutionInstruments();
-}
-inline palmos::InstrumentSet& twoMediaInstruments() {
-    return program().twoMediaInstruments();
-}
-inline void ApplyLanguage() {
-    program().applyLanguage();
-}
 
 }  // namespace bench

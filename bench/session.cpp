@@ -94,17 +94,17 @@ void click(const std::function<void()>& handler) {
 }
 
 void session() {
-    click([] { eisagogi1().APLO_Click(); });
-    Ypervola& simple = ypervola();
+    click([] { program().eisagogi1().APLO_Click(); });
+    Ypervola& simple = program().ypervola();
     click([&] { simple.Command1_Click(); });
     runToEnd("single-string", simple.Timer1, [&] { return simple.Timer1.Enabled(); });
 
     click([&] { simple.Command2_Click(); });
-    click([] { elliptikh().Command1_Click(); });
-    elliptikh().repaint();
+    click([] { program().elliptikh().Command1_Click(); });
+    program().elliptikh().repaint();
 
     click([&] { simple.Command4_Click(); });
-    Dyomessa& two = dyomessa();
+    Dyomessa& two = program().dyomessa();
     click([&] { two.Command1_Click(); });
     runToEnd("two-media", two.Timer1, [&] { return two.Timer1.Enabled(); });
     click([&] { two.Command2_Click(); });
@@ -115,7 +115,7 @@ void session() {
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak-rss-kb %ld\n", usage.ru_maxrss);
     std::fflush(stdout);
-    ui::dispatch([] { eisagogi1().Command1_Click(); });
+    ui::dispatch([] { program().eisagogi1().Command1_Click(); });
 }
 
 }  // namespace
@@ -143,7 +143,7 @@ int main(int argc, char* argv[]) {
     });
     application.installEventFilter(&firstPaint);
 
-    ui::dispatch([] { ApplyLanguage(); });
+    ui::dispatch([] { program().applyLanguage(); });
     if (ui::programEnded()) {
         return ui::exitCode();
     }

@@ -55,7 +55,7 @@ void exposed() {
 // --- Single string: check pass, 55 circles, readout; levels 2..498.
 
 void SingleStringTick(benchmark::State& state) {
-    Ypervola& window = ypervola();
+    Ypervola& window = program().ypervola();
     ui::dispatch([&] { window.Command1_Click(); });
     exposed();
     program().session().simpleRun.timeIndex = 2;
@@ -71,7 +71,7 @@ void SingleStringTick(benchmark::State& state) {
 // --- Two-media continuous run: check pass and 61 circles; levels 5..995.
 
 void TwoMediaTick(benchmark::State& state) {
-    Dyomessa& window = dyomessa();
+    Dyomessa& window = program().dyomessa();
     ui::dispatch([&] { window.Command1_Click(); });
     exposed();
     program().session().twoMediaRun.twoMediaTimeIndex = 5;
@@ -90,7 +90,7 @@ void TwoMediaTick(benchmark::State& state) {
 // pixel changes); levels 0..1501.
 
 void StepModeTick(benchmark::State& state) {
-    Dyomessa& window = dyomessa();
+    Dyomessa& window = program().dyomessa();
     ui::dispatch([&] { window.Command2_Click(); });
     exposed();
     for (auto _ : state) {
@@ -108,13 +108,13 @@ void StepModeTick(benchmark::State& state) {
 
 void SingleStringRepaintAll(benchmark::State& state) {
     for (auto _ : state) {
-        repaintAll(ypervola());
+        repaintAll(program().ypervola());
     }
 }
 
 void TwoMediaRepaintAll(benchmark::State& state) {
     for (auto _ : state) {
-        repaintAll(dyomessa());
+        repaintAll(program().dyomessa());
     }
 }
 
@@ -122,28 +122,28 @@ void TwoMediaRepaintAll(benchmark::State& state) {
 
 void SingleStringStart(benchmark::State& state) {
     for (auto _ : state) {
-        ui::dispatch([] { ypervola().Command1_Click(); });
+        ui::dispatch([] { program().ypervola().Command1_Click(); });
     }
-    ypervola().Timer1.setEnabled(false);
+    program().ypervola().Timer1.setEnabled(false);
 }
 
 void TwoMediaPreparation(benchmark::State& state) {
     for (auto _ : state) {
-        ui::dispatch([] { dyomessa().prepare(); });
+        ui::dispatch([] { program().dyomessa().prepare(); });
     }
 }
 
 void StepModeStart(benchmark::State& state) {
     for (auto _ : state) {
-        ui::dispatch([] { dyomessa().Command2_Click(); });
+        ui::dispatch([] { program().dyomessa().Command2_Click(); });
     }
-    dyomessa().Timer2.setEnabled(false);
+    program().dyomessa().Timer2.setEnabled(false);
 }
 
 void EllipticSolutionDrawn(benchmark::State& state) {
-    ui::dispatch([] { elliptikh().Show(); });
+    ui::dispatch([] { program().elliptikh().Show(); });
     for (auto _ : state) {
-        ui::dispatch([] { elliptikh().Command1_Click(); });
+        ui::dispatch([] { program().elliptikh().Command1_Click(); });
     }
 }
 
@@ -190,7 +190,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));
     QApplication::setQuitOnLastWindowClosed(false);
     ui::setMessageBoxHook([](const QString&) {});
-    ui::dispatch([] { ApplyLanguage(); });
+    ui::dispatch([] { program().applyLanguage(); });
 
     // The rows name the screen; the whole window painted afresh has a target
     // of its own on a 4K screen, where it is dearest.

@@ -11,36 +11,27 @@
 set -euo pipefail
 cd "$1"
 
-# Every include of another folder of the program: "from to file".
-edges=$(
+# The program's own sources, tests, benchmarks and tools aside.
+sources=$(
     find . -path ./tests -prune -o -path ./bench -prune -o -path ./tools -prune -o \
         -path './build*' -prune -o -path '*/tests' -prune -o \
         \( -name '*.h' -o -name '*.cpp' \) -print |
-        sed 's|^\./||' | sort |
-        while read -r file; do
-            from=${file%%/*}
-            sed -n 's|^#include "\([a-z_0-9]*\)/.*"|\1|p' "$file" |
-                while read -r to; do
-                    [ "$to" != "$from" ] && echo "$from $to $file"
-                done
-        done
+        sed 's|^\./||' | sort
 )
 
-# Every include of another file of the program: "from to", each without its
-# extension.
-file_edges=$(
-    find . -path ./tests -prune -o -path ./bench -prune -o -path ./tools -prune -o \
-        -path './build*' -prune -o -path '*/tests' -prune -o \
-        \( -name '*.h' -o -name '*.cpp' \) -print |
-        sed 's|^\./||' | sort |
-        while read -r file; do
-            from=${file%.*}
-            sed -n 's|^#include "\([a-z_0-9]*/[a-z_0-9/]*\)\.h"|\1|p' "$file" |
-                while read -r to; do
-                    [ "$to" != "$from" ] && echo "$from $to"
-                done
-        done | sort -u
-)
+# Every include of another folder of the program ("from to file"), and of
+# another file ("from to", each without its extension).
+edges=""
+file_edges=""
+for file in $sources; do
+    folder=${file%%/*}
+    module=${file%.*}
+    for included in $(sed -n 's|^#include "\([a-z_0-9]*/[a-z_0-9/]*\)\.h"|\1|p' "$file"); do
+        [ "${included%%/*}" != "$folder" ] && edges+="$folder ${included%%/*} $file"$'\n'
+        [ "$included" != "$module" ] && file_edges+="$module $included"$'\n'
+    done
+done
+file_edges=$(echo "$file_edges" | sort -u)
 
 status=0
 mutual=$(echo "$file_edges" | awk 'NF { edge[$1 " " $2] = 1 }
