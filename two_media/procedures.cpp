@@ -51,16 +51,6 @@ void placeCirclesAtRest(DyomessaControls& window, TwoMediaRun& run) {
     }
 }
 
-// The grid's place: the scale and the window's size in pixels.
-std::array<double, 6> gridGeometry(const DyomessaControls& window) {
-    return {window.ScaleLeft(),
-            window.ScaleTop(),
-            window.ScaleWidth(),
-            window.ScaleHeight(),
-            static_cast<double>(window.width()),
-            static_cast<double>(window.height())};
-}
-
 }  // namespace
 
 float baseDepth(const DyomessaControls& window) {
@@ -137,6 +127,7 @@ void PrepareStepMode(TwoMediaParts& parts) {
     parts.runs.timeStep.value = settings.timeStep;
     ShowCoefficients(parts);
     parts.runs.stepRun.fill(settings, parts.runs.twoMediaRun.twoMediaLastPoint);
+    parts.gridRuled = false;
 }
 
 void ShowNextStep(TwoMediaParts& parts) {
@@ -156,14 +147,14 @@ void ShowNextStep(TwoMediaParts& parts) {
     run.showLevel(run.stepLevel);
     run.stepLevel += run.levelsPerTick;
 
-    // The grid, behind the circles; ruled again only where it would not
-    // already stand.
-    if (parts.gridRuledAt != gridGeometry(window)) {
+    // The grid, behind the circles: ruled at the first step after START and
+    // kept by the surface, which draws it again at every size and zoom.
+    if (!parts.gridRuled) {
         for (const double y : gridLineHeights(window.ScaleHeight())) {
             window.Line(window.ScaleLeft(), y, window.ScaleLeft() + window.ScaleWidth(), y,
                         Qt::black);
         }
-        parts.gridRuledAt = gridGeometry(window);
+        parts.gridRuled = true;
     }
 
     // The tables end at the last computed level: the mode stops there as if

@@ -3,8 +3,6 @@
 // handed.
 #pragma once
 
-#include <array>
-#include <optional>
 #include <string_view>
 
 #include "core/run.h"
@@ -40,10 +38,8 @@ struct TwoMediaParts {
     DyomessaControls& window;
     Runs runs;
     Navigation& navigation;
-    // Where the step mode's grid was last ruled on the surface: the scale
-    // and the size in pixels. Nothing erases the surface, so the grid stays
-    // until the window's geometry changes.
-    std::optional<std::array<double, 6>> gridRuledAt = std::nullopt;
+    // Whether the step mode's grid is on the surface since the last START.
+    bool gridRuled = false;
 };
 
 // Resets the bars, stretches, scales and shows the two-media window, places

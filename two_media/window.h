@@ -39,8 +39,6 @@ class Dyomessa : public DyomessaControls {
     TwoMediaParts parts_;
     TwoMediaRun& twoMediaRun;
     StepRun& stepRun;
-    // Whether the step mode's grid is on the surface since its last START.
-    bool gridRuled_ = false;
 };
 
 }  // namespace palmos
