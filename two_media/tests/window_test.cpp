@@ -1,5 +1,5 @@
 // The two-media window driven as a student drives it; every test starts the
-// program afresh (each test runs in a process of its own).
+// program afresh (each test makes a program of its own).
 #include <gtest/gtest.h>
 
 #include <QImage>
