@@ -10,8 +10,8 @@ namespace palmos {
 YpervolaControls::YpervolaControls()
     : ui::Form("APLH LYSH", {ui::Face::TimesNewRoman, 8.25}, 14685, 14790) {}
 
-Ypervola::Ypervola(SimpleRun& run, TimeStep& timeStep, Navigation& navigation)
-    : simpleRun(run), timeStep(timeStep), navigation(navigation) {
+Ypervola::Ypervola(SimpleRun& run, TimeStep& readoutTimeStep, Navigation& windows)
+    : simpleRun(run), timeStep(readoutTimeStep), navigation(windows) {
     Command1.onClick([this] { Command1_Click(); });
     Command2.onClick([this] { Command2_Click(); });
     Command3.onClick([this] { Command3_Click(); });

@@ -12,7 +12,7 @@ class Navigation;
 
 class Ypervola : public YpervolaControls {
   public:
-    Ypervola(SimpleRun& run, TimeStep& timeStep, Navigation& navigation);
+    Ypervola(SimpleRun& run, TimeStep& readoutTimeStep, Navigation& windows);
 
     // Sizes, shows and fills the window's run (what the introduction's
     // SIMPLE SOLUTION does).
@@ -29,6 +29,8 @@ class Ypervola : public YpervolaControls {
     void Timer1_Timer();
 
   private:
+    // Named as the procedures name them: the window's run, the time step
+    // its preparation writes, the way to the other windows.
     SimpleRun& simpleRun;
     TimeStep& timeStep;
     Navigation& navigation;
