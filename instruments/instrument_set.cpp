@@ -36,7 +36,7 @@ InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
 
 InstrumentSet::~InstrumentSet() = default;
 
-QString InstrumentSet::caption(InstrumentCaption which) const {
+QString InstrumentSet::caption(Caption which) const {
     return instrumentCaption(which, source_.english());
 }
 
@@ -83,15 +83,15 @@ void InstrumentSet::tellLevel() {
 
 void InstrumentSet::retitle() {
     const bool english = source_.english();
-    const QString notPrepared = caption(InstrumentCaption::PressStartFirst);
+    const QString notPrepared = caption(Caption::PressStartFirst);
     if (spaceTime_) {
-        spaceTime_->setTexts(caption(InstrumentCaption::SpaceTimeDiagram), notPrepared, english);
+        spaceTime_->setTexts(caption(Caption::SpaceTimeDiagram), notPrepared, english);
     }
     if (probe_) {
-        probe_->setTexts(caption(InstrumentCaption::PointProbe), notPrepared, english);
+        probe_->setTexts(caption(Caption::PointProbe), notPrepared, english);
     }
     if (ratios_) {
-        ratios_->setTexts(caption(InstrumentCaption::MeasuredRatios), notPrepared, english);
+        ratios_->setTexts(caption(Caption::MeasuredRatios), notPrepared, english);
     }
 }
 

@@ -93,7 +93,7 @@ class InstrumentSet : public QObject {
     void tellRun();
     void tellLevel();
     void refont(QWidget* instrument);
-    QString caption(InstrumentCaption which) const;
+    QString caption(Caption which) const;
     void markProbes(bool shown);
     QString pictureName(const QWidget* instrument) const;
 

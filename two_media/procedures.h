@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <string_view>
 
 #include "core/run.h"
 #include "single_string/simple_run.h"
@@ -51,8 +50,7 @@ struct TwoMediaParts {
 void PrepareTwoMediaSolution(TwoMediaParts& parts);
 
 // The coefficient readout in the language chosen on the introduction window.
-void ShowCoefficients(const TwoMediaParts& parts,
-                      std::string_view englishReflectedLabel = kReflectedLabel);
+void ShowCoefficients(const TwoMediaParts& parts, Caption reflectedLabel = Caption::ReflectedLabel);
 
 // The pulse height, timer and width labels in the chosen language.
 void ShowPulseLabels(const TwoMediaParts& parts);
