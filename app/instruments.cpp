@@ -152,6 +152,8 @@ RunInstruments::~RunInstruments() {
         run->onFilled.unsubscribe(ids.first);
         run->onLevelShown.unsubscribe(ids.second);
     }
+    delete simple_;
+    delete twoMedia_;
 }
 
 void RunInstruments::follow(Run& run, InstrumentSet& set, std::function<RunView()> view) {

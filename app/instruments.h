@@ -41,8 +41,11 @@ class RunInstruments {
     RunView twoMediaView() const;
 
     Session& session_;
-    InstrumentSet* simple_;    // owned by the simple-solution window
-    InstrumentSet* twoMedia_;  // owned by the two-media window
+    // Children of their windows, deleted with the wiring, before the windows
+    // and the runs they read: a window on its way out still sends events
+    // (it closes, it loses the keyboard) that a set would answer.
+    InstrumentSet* simple_;
+    InstrumentSet* twoMedia_;
     // The run whose tables the two-media window shows: the step mode's or the
     // continuous run's, whichever filled last.
     const Run* twoMediaShown_ = nullptr;

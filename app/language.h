@@ -10,6 +10,8 @@ namespace palmos {
 
 class ProgramWindows;
 
+// A control the switch writes, with its two texts from the caption table
+// (core/captions.h); the window's and the control's names are for messages.
 struct CaptionRow {
     const char* window;
     const char* control;

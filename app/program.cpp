@@ -20,8 +20,8 @@ void Program::applyLanguage() {
     if (!instruments_) {
         instruments_ = std::make_unique<RunInstruments>(windows_, session_, *this);
     }
-    // The instruments' captions are a table of their own, in the same
-    // language; their menus read it whenever they open.
+    // The instruments' titles and texts, in the same language; their menus
+    // read the caption table whenever they open.
     instruments_->retitle();
     eisagogi1().Show();
 }

@@ -1,22 +1,14 @@
-// The instruments' captions, menu items and window titles, in English and
-// Greek.
+// The instruments' texts as Qt strings: their rows of the caption table.
 #pragma once
 
 #include <QString>
 
+#include "core/captions.h"
+
 namespace palmos {
 
-enum class InstrumentCaption {
-    SpaceTimeDiagram,
-    PointProbe,
-    MeasuredRatios,
-    SavePicture,
-    CopyData,
-    PressStartFirst,
-    Detach,
-    Dock,
-};
-
-QString instrumentCaption(InstrumentCaption caption, bool english);
+inline QString instrumentCaption(Caption id, bool english) {
+    return QString::fromUtf8(caption(id, english));
+}
 
 }  // namespace palmos

@@ -46,23 +46,23 @@ InstrumentMenu::InstrumentMenu(QWidget* window, std::function<bool()> english,
 void InstrumentMenu::fill() {
     menu_->clear();
     const bool english = english_();
-    const auto add = [&](InstrumentCaption caption, const std::function<void()>& action) {
+    const auto add = [&](Caption which, const std::function<void()>& action) {
         if (action) {
-            menu_->addAction(instrumentCaption(caption, english), action);
+            menu_->addAction(instrumentCaption(which, english), action);
         }
     };
-    add(InstrumentCaption::SpaceTimeDiagram, actions_.spaceTimeDiagram);
-    add(InstrumentCaption::PointProbe, actions_.pointProbe);
-    add(InstrumentCaption::MeasuredRatios, actions_.measuredRatios);
+    add(Caption::SpaceTimeDiagram, actions_.spaceTimeDiagram);
+    add(Caption::PointProbe, actions_.pointProbe);
+    add(Caption::MeasuredRatios, actions_.measuredRatios);
     menu_->addSeparator();
-    add(InstrumentCaption::SavePicture, actions_.savePicture);
-    add(InstrumentCaption::CopyData, actions_.copyData);
+    add(Caption::SavePicture, actions_.savePicture);
+    add(Caption::CopyData, actions_.copyData);
     if (actions_.detached) {
         menu_->addSeparator();
         if (actions_.detached()) {
-            add(InstrumentCaption::Dock, actions_.dock);
+            add(Caption::Dock, actions_.dock);
         } else {
-            add(InstrumentCaption::Detach, actions_.detach);
+            add(Caption::Detach, actions_.detach);
         }
     }
 }

@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "instruments/captions.h"
+
 namespace palmos {
 
 namespace {
@@ -18,8 +20,8 @@ QString tabSeparated(const RunView& run, const std::vector<int>& points, bool en
     if (!run.prepared()) {
         return {};
     }
-    QString text = english ? QStringLiteral("level\ttime") : QStringLiteral("επίπεδο\tχρόνος");
-    const QString point = english ? QStringLiteral("\tpoint %1") : QStringLiteral("\tσημείο %1");
+    QString text = instrumentCaption(Caption::DataHeading, english);
+    const QString point = instrumentCaption(Caption::DataPointColumn, english);
     for (int i : points) {
         text += point.arg(i);
     }

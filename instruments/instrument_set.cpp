@@ -34,9 +34,26 @@ InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
     window->installEventFilter(this);
 }
 
-InstrumentSet::~InstrumentSet() = default;
+InstrumentMenu* InstrumentSet::menu() const {
+    return menu_;
+}
 
-QString InstrumentSet::caption(InstrumentCaption which) const {
+InstrumentDock& InstrumentSet::dock() const {
+    return *dock_;
+}
+
+// The instruments go with their set: their windows, the menu and the dock,
+// whose functions read the set. (When the window goes first, they are gone
+// already.)
+InstrumentSet::~InstrumentSet() {
+    delete spaceTime_;
+    delete probe_;
+    delete ratios_;
+    delete dock_;
+    delete menu_;
+}
+
+QString InstrumentSet::caption(Caption which) const {
     return instrumentCaption(which, source_.english());
 }
 
@@ -83,15 +100,15 @@ void InstrumentSet::tellLevel() {
 
 void InstrumentSet::retitle() {
     const bool english = source_.english();
-    const QString notPrepared = caption(InstrumentCaption::PressStartFirst);
+    const QString notPrepared = caption(Caption::PressStartFirst);
     if (spaceTime_) {
-        spaceTime_->setTexts(caption(InstrumentCaption::SpaceTimeDiagram), notPrepared, english);
+        spaceTime_->setTexts(caption(Caption::SpaceTimeDiagram), notPrepared, english);
     }
     if (probe_) {
-        probe_->setTexts(caption(InstrumentCaption::PointProbe), notPrepared, english);
+        probe_->setTexts(caption(Caption::PointProbe), notPrepared, english);
     }
     if (ratios_) {
-        ratios_->setTexts(caption(InstrumentCaption::MeasuredRatios), notPrepared, english);
+        ratios_->setTexts(caption(Caption::MeasuredRatios), notPrepared, english);
     }
 }
 

@@ -68,10 +68,10 @@ class InstrumentSet : public QObject {
     void savePicture();
     void copyData();
 
-    InstrumentMenu* menu() const { return menu_; }
+    InstrumentMenu* menu() const;
     // Where the instruments stand: docked in the window's free band, or
     // detached.
-    InstrumentDock& dock() const { return *dock_; }
+    InstrumentDock& dock() const;
     SpaceTimeWindow* spaceTimeWindow() const { return spaceTime_; }
     PointProbeWindow* pointProbeWindow() const { return probe_; }
     MeasuredRatiosWindow* measuredRatiosWindow() const { return ratios_; }
@@ -93,14 +93,14 @@ class InstrumentSet : public QObject {
     void tellRun();
     void tellLevel();
     void refont(QWidget* instrument);
-    QString caption(InstrumentCaption which) const;
+    QString caption(Caption which) const;
     void markProbes(bool shown);
     QString pictureName(const QWidget* instrument) const;
 
     QWidget* window_;
     RunSource source_;
-    InstrumentMenu* menu_;
-    InstrumentDock* dock_;
+    QPointer<InstrumentMenu> menu_;
+    QPointer<InstrumentDock> dock_;
     QPointer<SpaceTimeWindow> spaceTime_;
     QPointer<PointProbeWindow> probe_;
     QPointer<MeasuredRatiosWindow> ratios_;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/format.h"
+#include "instruments/captions.h"
 
 namespace palmos {
 
@@ -23,11 +24,9 @@ QString reading(const RatioReading& reading, bool english) {
 
 QString ratiosText(const RatiosView& view, bool english) {
     const MeasuredRatios& r = view.ratios;
-    const QString printed = (english ? QStringLiteral("From the formula, for c1 = %1 and c2 = %2:")
-                                     : QStringLiteral("Από τον τύπο, για c1 = %1 και c2 = %2:"))
+    const QString printed = instrumentCaption(Caption::RatiosFromFormula, english)
                                 .arg(number(view.c1), number(view.c2));
-    const QString measured = english ? QStringLiteral("Measured in the run's table:")
-                                     : QStringLiteral("Μετρημένοι στον πίνακα της κίνησης:");
+    const QString measured = instrumentCaption(Caption::RatiosMeasured, english);
     return QStringLiteral(
                "%1\n    A1/A0 = %2    B1/A0 = %3\n\n%4\n    A1/A0 = %5\n    B1/A0 = %6\n\n%7")
         .arg(printed, number(r.printedReflected), number(r.printedTransmitted), measured,

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "instruments/captions.h"
 #include "instruments/plot.h"
 
 namespace palmos {
@@ -20,13 +21,12 @@ namespace {
 // One colour per probe, told apart also in grey, with its name.
 struct ProbeColour {
     QColor colour;
-    const char* english;
-    const char* greek;
+    Caption name;
 };
-const ProbeColour kProbeColours[kMostProbes] = {{QColor(0, 90, 200), "blue", "μπλε"},
-                                                {QColor(210, 40, 30), "red", "κόκκινο"},
-                                                {QColor(20, 140, 60), "green", "πράσινο"},
-                                                {QColor(140, 60, 170), "purple", "μωβ"}};
+const ProbeColour kProbeColours[kMostProbes] = {{QColor(0, 90, 200), Caption::ProbeBlue},
+                                                {QColor(210, 40, 30), Caption::ProbeRed},
+                                                {QColor(20, 140, 60), Caption::ProbeGreen},
+                                                {QColor(140, 60, 170), Caption::ProbePurple}};
 
 // Displacements with three decimals, as the chart's axis gives them.
 constexpr int kDecimals = 3;
@@ -106,11 +106,9 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
     setWindowTitle(title);
     message_->setText(notPrepared);
     english_ = english;
-    pointLabel_->setText(english ? QStringLiteral("Point:") : QStringLiteral("Σημείο:"));
-    add_->setAccessibleName(english ? QStringLiteral("add probe")
-                                    : QStringLiteral("προσθήκη ανιχνευτή"));
-    chart_->setAccessibleName(english ? QStringLiteral("chart of the probed points")
-                                      : QStringLiteral("διάγραμμα των σημείων του ανιχνευτή"));
+    pointLabel_->setText(instrumentCaption(Caption::ProbePointLabel, english));
+    add_->setAccessibleName(instrumentCaption(Caption::ProbeAdd, english));
+    chart_->setAccessibleName(instrumentCaption(Caption::ProbeChart, english));
     for (std::size_t i = 0; i < removers_.size(); ++i) {
         QToolButton* remove = removers_[i];
         remove->setVisible(i < probes_.size());
@@ -121,9 +119,7 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
         QPalette palette = remove->palette();
         palette.setColor(QPalette::ButtonText, probeColour(static_cast<int>(i)));
         remove->setPalette(palette);
-        const QString name = (english ? QStringLiteral("remove the probe on point %1")
-                                      : QStringLiteral("αφαίρεση του ανιχνευτή στο σημείο %1"))
-                                 .arg(probes_[i]);
+        const QString name = instrumentCaption(Caption::ProbeRemove, english).arg(probes_[i]);
         remove->setAccessibleName(name);
         remove->setToolTip(name);
     }
@@ -132,7 +128,7 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
 }
 
 QString PointProbeWindow::pointName(int point) const {
-    return (english_ ? QStringLiteral("point %1") : QStringLiteral("σημείο %1")).arg(point);
+    return instrumentCaption(Caption::ProbePointName, english_).arg(point);
 }
 
 QColor PointProbeWindow::probeColour(int i) const {
@@ -146,23 +142,18 @@ void PointProbeWindow::describe() {
         chart_->setAccessibleDescription(message_->text());
         return;
     }
-    QStringList parts{(english_
-                           ? QStringLiteral("Displacement against level. Level shown: %1")
-                           : QStringLiteral("Απομάκρυνση ως προς το επίπεδο. Επίπεδο τώρα: %1"))
-                          .arg(level_)};
+    QStringList parts{instrumentCaption(Caption::ProbeLevelShown, english_).arg(level_)};
     if (probes_.empty()) {
-        parts << (english_ ? QStringLiteral("no point probed yet")
-                           : QStringLiteral("κανένα σημείο ακόμη"));
+        parts << instrumentCaption(Caption::ProbeNone, english_);
     }
     for (std::size_t i = 0; i < probes_.size(); ++i) {
         const ProbeColour& colour = kProbeColours[colours_[i]];
         parts << QStringLiteral("%1 (%2): %3")
-                     .arg(pointName(probes_[i]),
-                          QString::fromUtf8(english_ ? colour.english : colour.greek),
+                     .arg(pointName(probes_[i]), instrumentCaption(colour.name, english_),
                           tickLabel(run_.table->at(probes_[i], level_), kDecimals));
     }
     const QString text =
-        parts.join(english_ ? QStringLiteral("; ") : QStringLiteral("· ")) + QLatin1Char('.');
+        parts.join(instrumentCaption(Caption::ProbeSeparator, english_)) + QLatin1Char('.');
     chart_->setAccessibleDescription(text);
 }
 
@@ -269,19 +260,18 @@ void PointProbeWindow::rebuild() {
 void PointProbeWindow::setAxes() {
     PlotAxis levels{.min = 0.0,
                     .max = static_cast<double>(std::max(1, run_.lastLevel)),
-                    .title = english_ ? QStringLiteral("level") : QStringLiteral("επίπεδο")};
+                    .title = instrumentCaption(Caption::LevelAxis, english_)};
     for (const int interval : {50, 100, 200, 250, 500}) {
         levels.step = interval;
         if (run_.lastLevel / interval <= 8) {
             break;
         }
     }
-    const PlotAxis displacements{
-        .min = lowest_,
-        .max = highest_,
-        .step = tickStep(highest_ - lowest_, 7, 0.001),
-        .decimals = kDecimals,
-        .title = english_ ? QStringLiteral("displacement") : QStringLiteral("απομάκρυνση")};
+    const PlotAxis displacements{.min = lowest_,
+                                 .max = highest_,
+                                 .step = tickStep(highest_ - lowest_, 7, 0.001),
+                                 .decimals = kDecimals,
+                                 .title = instrumentCaption(Caption::DisplacementAxis, english_)};
     chart_->setAxes(levels, displacements);
     moveCursor();
 }

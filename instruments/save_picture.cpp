@@ -37,7 +37,7 @@ QString pictureFolder() {
 
 bool savePicture(QWidget* window, const QString& what, bool english,
                  const SavePictureDialogs& dialogs, const QDateTime& now) {
-    const QString title = instrumentCaption(InstrumentCaption::SavePicture, english);
+    const QString title = instrumentCaption(Caption::SavePicture, english);
     const QString path = dialogs.askFileName(
         window, title, QDir(pictureFolder()).filePath(defaultPictureName(what, now)));
     if (path.isEmpty()) {
@@ -61,9 +61,7 @@ bool savePicture(QWidget* window, const QString& what, bool english,
         return true;
     }
     const QString native = QDir::toNativeSeparators(path);
-    const QString text =
-        english ? QStringLiteral("The picture could not be saved to %1: %2.").arg(native, reason)
-                : QStringLiteral("Η εικόνα δεν αποθηκεύτηκε στο %1: %2.").arg(native, reason);
+    const QString text = instrumentCaption(Caption::PictureNotSaved, english).arg(native, reason);
     dialogs.reportFailure(window, title, text);
     return false;
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/format.h"
+#include "instruments/captions.h"
 #include "instruments/plot.h"
 
 namespace palmos {
@@ -66,43 +67,27 @@ QString spaceTimeDescription(const RunView& run, bool english) {
     if (!run.prepared()) {
         return {};
     }
-    const QString side = run.driveOnRight
-                             ? (english ? QStringLiteral("right") : QStringLiteral("δεξιά"))
-                             : (english ? QStringLiteral("left") : QStringLiteral("αριστερά"));
-    QString about =
-        (english
-             ? QStringLiteral("Points 0 to %1 run across, the driven end (point %1) on the %2; "
-                              "levels 0 to %3 go up, t from 0.0 to %4. Red is upward "
-                              "displacement, blue downward, white the string at rest. ")
-             : QStringLiteral("Τα σημεία 0 έως %1 απλώνονται οριζόντια, με το άκρο που κινείται "
-                              "(σημείο %1) %2· τα επίπεδα 0 έως %3 ανεβαίνουν, t από 0.0 έως %4. "
-                              "Το κόκκινο είναι απομάκρυνση προς τα πάνω, το μπλε προς τα κάτω, "
-                              "το λευκό η χορδή σε ηρεμία. "))
-            .arg(run.lastPoint)
-            .arg(side)
-            .arg(run.lastLevel)
-            .arg(run.lastLevel * run.timeStep, 0, 'f', 1);
+    const QString side = instrumentCaption(
+        run.driveOnRight ? Caption::SpaceTimeRight : Caption::SpaceTimeLeft, english);
+    QString about = instrumentCaption(Caption::SpaceTimeLayout, english)
+                        .arg(run.lastPoint)
+                        .arg(side)
+                        .arg(run.lastLevel)
+                        .arg(run.lastLevel * run.timeStep, 0, 'f', 1);
     const QString drive = text(std::string(run.driveName) + " = " + formatNumber(run.driveSpeed));
     const QString far = text(std::string(run.farName) + " = " + formatNumber(run.farSpeed));
     if (run.junction >= 0) {
-        about += (english ? QStringLiteral("%1 from the junction (point %2, the green line) to the "
-                                           "driven end, %3 from the junction to the far end, ")
-                          : QStringLiteral("%1 από το σημείο ένωσης (σημείο %2, η πράσινη γραμμή) "
-                                           "ως το άκρο που κινείται, %3 από το σημείο ένωσης ως "
-                                           "το άλλο άκρο, "))
+        about += instrumentCaption(Caption::SpaceTimeTwoSpeeds, english)
                      .arg(drive)
                      .arg(run.junction)
                      .arg(far);
     } else {
-        about += (english ? QStringLiteral("%1 along the whole string to the far end, ")
-                          : QStringLiteral("%1 σε όλη τη χορδή ως το άλλο άκρο, "))
-                     .arg(drive);
+        about += instrumentCaption(Caption::SpaceTimeOneSpeed, english).arg(drive);
     }
     const bool fixed = run.farEnd == EndMode::Fixed;
-    about += english ? QStringLiteral("point 0, which is %1.")
-                           .arg(fixed ? QStringLiteral("fixed") : QStringLiteral("free"))
-                     : QStringLiteral("το σημείο 0, που είναι %1.")
-                           .arg(fixed ? QStringLiteral("σταθερό") : QStringLiteral("ελεύθερο"));
+    about += instrumentCaption(Caption::SpaceTimeFarEnd, english)
+                 .arg(instrumentCaption(fixed ? Caption::SpaceTimeFixed : Caption::SpaceTimeFree,
+                                        english));
     return about;
 }
 
@@ -130,9 +115,7 @@ void SpaceTimeWindow::describeLevel() {
         setAccessibleDescription(notPrepared_);
         return;
     }
-    setAccessibleDescription(about_ + (english_
-                                           ? QStringLiteral(" The black line: level %1, t = %2.")
-                                           : QStringLiteral(" Η μαύρη γραμμή: επίπεδο %1, t = %2."))
+    setAccessibleDescription(about_ + instrumentCaption(Caption::SpaceTimeLevelLine, english_)
                                           .arg(level_)
                                           .arg(level_ * run_.timeStep, 0, 'f', 1));
 }
@@ -229,8 +212,7 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
     }
     drawTicksBelow(painter, plot_, points);
     painter.drawText(QRect(plot_.left(), plot_.bottom() + 5 + line, plot_.width(), line),
-                     Qt::AlignHCenter,
-                     english_ ? QStringLiteral("point") : QStringLiteral("σημείο"));
+                     Qt::AlignHCenter, instrumentCaption(Caption::PointAxis, english_));
 
     // Levels on the left, their times on the right.
     QList<Tick> levels;
@@ -243,7 +225,7 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
     drawTicksLeft(painter, plot_, levels);
     drawTicksRight(painter, plot_, times, bar_.left() - plot_.right());
     painter.drawText(QRect(0, plot_.top() - line - 2, plot_.left() + 60, line), Qt::AlignLeft,
-                     english_ ? QStringLiteral("level") : QStringLiteral("επίπεδο"));
+                     instrumentCaption(Caption::LevelAxis, english_));
 
     // The media, named by their speeds, above their halves.
     const int top = plot_.top() - line - 2;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "core/captions.h"
 #include "core/runtime_error.h"
 #include "two_media/readout.h"
 #include "two_media/solver.h"
@@ -211,19 +212,9 @@ MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run) {
 std::string measuredRatiosDescription(const MeasuredRatios& ratios, bool english) {
     const std::string p = std::to_string(ratios.reflected.point);
     const std::string q = std::to_string(ratios.transmitted.point);
-    if (english) {
-        return "Measured in the run's own table: the reflected pulse is the run minus the same "
-               "run with both media at the drive side's speed, read at point " +
-               p + ", the transmitted pulse is the run's peak at point " + q +
-               " before the far end's echo, and each is divided by that equal-speed run's peak "
-               "at the same point.";
-    }
-    return "Μετρήθηκαν στον πίνακα της ίδιας της κίνησης: ο ανακλώμενος παλμός είναι η κίνηση "
-           "μείον την ίδια κίνηση με και τα δύο μέσα στην ταχύτητα της πλευράς της πηγής, στο "
-           "σημείο " +
-           p + ", ο διαδιδόμενος είναι η κορυφή της κίνησης στο σημείο " + q +
-           " πριν γυρίσει η ηχώ του άκρου, και ο καθένας διαιρείται με την κορυφή εκείνης της "
-           "κίνησης ίσων ταχυτήτων στο ίδιο σημείο.";
+    return caption(Caption::RatiosHowReflected, english) + p +
+           caption(Caption::RatiosHowTransmitted, english) + q +
+           caption(Caption::RatiosHowDivided, english);
 }
 
 std::string noCleanWindowText(NoCleanWindow reason, bool english) {
@@ -231,17 +222,11 @@ std::string noCleanWindowText(NoCleanWindow reason, bool english) {
         case NoCleanWindow::None:
             return {};
         case NoCleanWindow::PulseTooShort:
-            return english
-                       ? "No clean window: the pulse is too short on the grid to keep its height."
-                       : "Κανένα καθαρό παράθυρο: ο παλμός είναι πολύ στενός στο πλέγμα για να "
-                         "κρατήσει το ύψος του.";
+            return caption(Caption::PulseTooShort, english);
         case NoCleanWindow::EchoesOverlap:
-            return english ? "No clean window: the echoes overlap."
-                           : "Κανένα καθαρό παράθυρο: οι ηχώ επικαλύπτονται.";
+            return caption(Caption::EchoesOverlap, english);
         case NoCleanWindow::BeyondRun:
-            return english
-                       ? "No clean window: the pulse does not pass the point within the run."
-                       : "Κανένα καθαρό παράθυρο: ο παλμός δεν περνά το σημείο μέσα στην κίνηση.";
+            return caption(Caption::BeyondRun, english);
     }
     return {};
 }

@@ -57,7 +57,7 @@ float baseDepth(const DyomessaControls& window) {
     return -static_cast<float>(window.ScaleTop() + window.ScaleHeight());
 }
 
-void ShowCoefficients(const TwoMediaParts& parts, std::string_view englishReflectedLabel) {
+void ShowCoefficients(const TwoMediaParts& parts, Caption reflectedLabel) {
     DyomessaControls& window = parts.window;
     const CoefficientInputs inputs{.baseDepth = baseDepth(window),
                                    .width = window.evros.Value(),
@@ -65,8 +65,8 @@ void ShowCoefficients(const TwoMediaParts& parts, std::string_view englishReflec
                                    .c2 = speedFromBar(window.cmesso2.Value()),
                                    .height = window.platos.Value(),
                                    .timeStep = parts.runs.timeStep.value};
-    window.Text1.setText(fromUtf8(
-        coefficientReadout(inputs, parts.navigation.englishSelected(), englishReflectedLabel)));
+    window.Text1.setText(
+        fromUtf8(coefficientReadout(inputs, parts.navigation.englishSelected(), reflectedLabel)));
 }
 
 void ShowPulseLabels(const TwoMediaParts& parts) {

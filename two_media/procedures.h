@@ -3,8 +3,6 @@
 // handed.
 #pragma once
 
-#include <string_view>
-
 #include "core/run.h"
 #include "single_string/simple_run.h"
 #include "two_media/controls.h"
@@ -47,8 +45,7 @@ struct TwoMediaParts {
 void PrepareTwoMediaSolution(TwoMediaParts& parts);
 
 // The coefficient readout in the language chosen on the introduction window.
-void ShowCoefficients(const TwoMediaParts& parts,
-                      std::string_view englishReflectedLabel = kReflectedLabel);
+void ShowCoefficients(const TwoMediaParts& parts, Caption reflectedLabel = Caption::ReflectedLabel);
 
 // The pulse height, timer and width labels in the chosen language.
 void ShowPulseLabels(const TwoMediaParts& parts);

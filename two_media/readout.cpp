@@ -24,7 +24,7 @@ Coefficients computeCoefficients(const CoefficientInputs& inputs) {
 }
 
 std::string coefficientReadout(const CoefficientInputs& inputs, bool english,
-                               std::string_view englishReflectedLabel) {
+                               Caption reflectedLabel) {
     const Coefficients k = computeCoefficients(inputs);
     const std::string r = formatNumber(k.reflection);
     const std::string t = formatNumber(k.transmission);
@@ -33,12 +33,7 @@ std::string coefficientReadout(const CoefficientInputs& inputs, bool english,
         "A0 = " + formatNumber(k.a0) + "A1 =" + formatNumber(k.a1) + " B1=" + formatNumber(k.b1);
 
     std::string text = "A1/A0 =" + r + " B1/A0 = " + t + amplitudes;
-    if (english) {
-        text += englishReflectedLabel;
-        text += r + " TRANSMITTED=  A0 X" + t;
-    } else {
-        text += "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X" + r + " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X" + t;
-    }
+    text += caption(reflectedLabel, english) + r + caption(Caption::TransmittedLabel, english) + t;
     text += amplitudes;
     return text;
 }
@@ -52,7 +47,7 @@ std::string label2Text(double c2, SpeedLabelStyle style) {
 }
 
 std::string label3Text(double a0, bool english) {
-    return (english ? "HEIGHT OF 1ST PULSE=" : "Πλάτος πρώτου παλμού =") + formatNumber(a0);
+    return caption(Caption::PulseHeightLabel, english) + formatNumber(a0);
 }
 
 std::string label4Text(int timerSetting) {
@@ -60,7 +55,7 @@ std::string label4Text(int timerSetting) {
 }
 
 std::string label5Text(int width, bool english) {
-    return (english ? "WIDTH OF PULSE=" : "ΕΥΡΟΣ ΠΑΛΜΟΥ=") + formatWhole(width);
+    return caption(Caption::PulseWidthLabel, english) + formatWhole(width);
 }
 
 }  // namespace palmos

@@ -5,14 +5,10 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "core/captions.h"
 
 namespace palmos {
-
-// The English label of the reflected part: the usual one, and the one with a
-// blank before the equals sign that moving the c1 bar writes.
-inline constexpr std::string_view kReflectedLabel = "REFLECTED= A0 X";
-inline constexpr std::string_view kReflectedLabelAfterC1 = "REFLECTED = A0 X";
 
 // What the coefficient readout is computed from, as the window's bars and
 // scale give it.
@@ -40,9 +36,10 @@ double firstPulseHeight(float baseDepth, int width, int height, double timeStep)
 Coefficients computeCoefficients(const CoefficientInputs& inputs);
 
 // The text box's readout: the ratios block in Latin letters followed directly
-// by the block of the chosen language, no line breaks.
+// by the block of the chosen language, no line breaks. Moving the c1 bar
+// writes Caption::ReflectedLabelAfterC1 for the reflected part.
 std::string coefficientReadout(const CoefficientInputs& inputs, bool english,
-                               std::string_view englishReflectedLabel = kReflectedLabel);
+                               Caption reflectedLabel = Caption::ReflectedLabel);
 
 // How a speed label is written: the window setup writes "c1= ", moving a speed
 // bar writes "c1 = ".

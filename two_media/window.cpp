@@ -62,7 +62,7 @@ void Dyomessa::Form_Load() {
 }
 
 void Dyomessa::cmeso1_Change() {
-    ShowCoefficients(parts_, kReflectedLabelAfterC1);
+    ShowCoefficients(parts_, Caption::ReflectedLabelAfterC1);
     Label1.setCaption(
         QString::fromStdString(label1Text(speedFromBar(cmeso1.Value()), SpeedLabelStyle::Change)));
 }

@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
     kRowName);
 
 TEST(SpaceTimeWindow, SaysPressStartBeforeARunAndDrawsTheLevelLineAfter) {
-    SpaceTimeWindow window(QStringLiteral("t"),
-                           instrumentCaption(InstrumentCaption::PressStartFirst, false), false);
+    SpaceTimeWindow window(QStringLiteral("t"), instrumentCaption(Caption::PressStartFirst, false),
+                           false);
     window.resize(600, 500);
     EXPECT_EQ(window.notPreparedText(), QStringLiteral("Πατήστε πρώτα ΞΕΚΙΝΑ."));
     const QImage blank = window.grab().toImage();

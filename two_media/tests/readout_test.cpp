@@ -30,7 +30,7 @@ const char* const kDefaultRatios[] = {
 struct DefaultsRow {
     const char* name;
     bool english;
-    std::string_view label;  // the English reflected label passed in
+    Caption label;  // the reflected label passed in
     const char* reflected;
     const char* transmitted;
 };
@@ -50,13 +50,14 @@ TEST_P(CoefficientDefaults, ReadPieceByPiece) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CoefficientDefaults,
-    ::testing::Values(
-        DefaultsRow{"English", true, kReflectedLabel, "REFLECTED= A0 X", " TRANSMITTED=  A0 X"},
-        DefaultsRow{"EnglishAfterC1", true, kReflectedLabelAfterC1, "REFLECTED = A0 X",
-                    " TRANSMITTED=  A0 X"},
-        DefaultsRow{"Greek", false, kReflectedLabel, "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X", " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"},
-        DefaultsRow{"GreekAfterC1", false, kReflectedLabelAfterC1, "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X",
-                    " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"}),
+    ::testing::Values(DefaultsRow{"English", true, Caption::ReflectedLabel, "REFLECTED= A0 X",
+                                  " TRANSMITTED=  A0 X"},
+                      DefaultsRow{"EnglishAfterC1", true, Caption::ReflectedLabelAfterC1,
+                                  "REFLECTED = A0 X", " TRANSMITTED=  A0 X"},
+                      DefaultsRow{"Greek", false, Caption::ReflectedLabel, "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X",
+                                  " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"},
+                      DefaultsRow{"GreekAfterC1", false, Caption::ReflectedLabelAfterC1,
+                                  "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X", " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct NumbersRow {

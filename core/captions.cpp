@@ -1,0 +1,133 @@
+#include "core/captions.h"
+
+#include <array>
+#include <cstddef>
+
+namespace palmos {
+
+namespace {
+
+struct CaptionText {
+    Caption id;
+    const char* english;
+    const char* greek;
+};
+
+constexpr std::size_t kCount = static_cast<std::size_t>(Caption::Count);
+
+// Row k holds caption k, one row a line. The array has a row for every
+// caption: a row left out leaves an empty one, which fails the checks below.
+// clang-format off
+constexpr std::array<CaptionText, kCount> kCaptions = {{
+    {Caption::TwoMediaStart, "START", "ΞΕΚΙΝΑ"},
+    {Caption::TwoMediaStepStart, "START", "ΞΕΚΙΝΑ"},
+    {Caption::TwoMediaStop, "STOP", "ΣΤΑΜΑΤΑ"},
+    {Caption::TwoMediaIntroduction, "INTRODUCTION", "ΕΙΣΑΓΩΓΗ"},
+    {Caption::TwoMediaContinue, "CONTINUE", "ΣΥΝΕΧΙΣΕ"},
+    {Caption::TwoMediaEnd, "END", "ΤΕΡΜΑ"},
+    {Caption::TwoMediaStep, "STEP", "ΒΗΜΑ ΒΗΜΑ"},
+    {Caption::TwoMediaFreeEnd, "FREE END", "ΕΛΕΥΘΕΡΟ ΑΚΡΟ"},
+    {Caption::TwoMediaFixedEnd, "FIXED END", "ΣΤΑΘΕΡΟ ΑΚΡΟ"},
+    {Caption::SimpleSolutionStart, "start", "ΞΕΚΙΝΑ"},
+    {Caption::SimpleSolutionElliptic, "elliptic equation", "Ελλειπτική Εξίσωση"},
+    {Caption::SimpleSolutionEnd, "END", "ΤΕΡΜΑΤΙΣΜΟΣ"},
+    {Caption::SimpleSolutionTwoMedia, "TWO MEDIA", "ΔΥΟ ΜΕΣΑ"},
+    {Caption::SimpleSolutionIntroduction, "INTRODUCTION", "EΙΣΑΓΩΓΗ"},
+    {Caption::SimpleSolutionFreeEnd, "FREE END", "ΕΛΕΥΘΕΡΟ ΑΚΡΟ"},
+    {Caption::SimpleSolutionFixedEnd, "FIXED END", "ΣΤΑΘΕΡΟ ΑΚΡΟ"},
+    {Caption::IntroductionNote, "", ""},
+    {Caption::IntroductionTwoMedia, "TWO MEDIA", "ΔΥΟ ΜΕΣΑ"},
+    {Caption::IntroductionEnd, "END", "ΤΕΡΜΑ"},
+    {Caption::IntroductionSimpleSolution, "SIMPLE SOLUTION", "ΑΠΛΗ ΛΥΣΗ"},
+    {Caption::IntroductionEnglish, "ENGLISH", "ΑΓΓΛΙΚΑ"},
+    {Caption::IntroductionGreek, "GREEK", "ΕΛΛΗΝΙΚΑ"},
+    {Caption::IntroductionAbout, "IN THIS SOFTWARE ARE EXAMINED THE PROPERTIES OF PUSLES. THE CONDITIONS IN THE LIMITS ARE EXAMINED. THE DIFFERENT WAY OF REFLECTION IN THE FREE END VS THE REFLECTION IN FIXED END.FOR THE SIMPLE SOLUTION THERE IS NOT A POSSIBILITY OF CHANGE IN THE WIDTH AND HEIGHT OF THE PULSE. IN THE SCREEN IT CAN BE OBSERVED THE INFLUENCE OF THE VALUE OF SPEED IN THE BEHAVIOR OF THE REFLECTED AND TRANSMITTED PULSE. THERE IS ALSO THE POSSIBILITY OF CHANGE IN WIDTH OF PULSE AND THE INTERVAL OF THE TIMER.", "ΣΤΟ ΠΡΟΓΡΑΜΜΑ ΑΥΤΟ ΕΞΕΤΑΖΟΝΤΑΙ ΟΙ ΙΔΙΟΤΗΤΕΣ ΤΩΝ ΠΑΛΜΩΝ . ΕΞΕΤΑΖΟΝΤΑΙ ΟΙ ΟΡΙΑΚΕΣ ΣΥΝΘΗΚΕΣ. ΜΠΟΡΟΥΝ ΝΑ ΠΑΡΑΤΗΡΗΘΕΙ Η ΔΙΑΦΟΡΑ ΣΤΗΝ ΑΝΑΚΛΑΣΗ ΤΟΥ ΠΑΛΜΟΥ ΣΤΟ ΕΛΕΥΘΕΡΟ ΚΑΙ ΣΤΟ ΣΤΑΘΕΡΟ ΑΚΡΟ. ΣΤΗΝ ΑΠΛΗ ΛΥΣΗ ΔΕΝ ΥΠΑΡΧΕΙ Η ΔΥΝΑΤΟΤΗΤΑ ΓΙΑ ΑΛΛΑΓΗ ΤΟΥ ΕΥΡΟΥΣ ΤΟΥ ΠΑΛΜΟΥ Ή ΤΟΥ ΠΛΑΤΟΥΣ ΤΟΥ ΠΑΛΜΟΥ.  ΣΤΗΝ ΟΘΟΝΗ ΔΥΟ ΜΕΣΑ ΜΠΟΡΕΙ ΝΑ ΠΑΡΑΤΗΡΗΘΕΙ Η  ΕΠΙΔΡΑΣΗ ΤΗΣ ΔΙΑΦΟΡΑΣ ΤΗΣ ΤΑΧΥΤΗΤΑΣ ΣΤΗ ΣΥΜΠΕΡΙΦΟΡΑ ΤΟΥ ΑΝΑΚΛΩΜΕΝΟΥ ΚΑΙ ΔΙΑΔΙΔΟΜΕΝΟΥ ΠΑΛΜΟΥ. ΜΠΟΡΕΙ ΝΑ ΜΕΤΑΒΛΗΘΕΙ ΕΠΙΣΗΣ ΤΟ ΠΛΑΤΟΣ ΚΑΙ ΤΟ ΕΥΡΟΣ ΤΟΥ ΠΑΛΜΟΥ ΚΑΘΩΣ ΚΑΙ ΤΟ ΔΙΑΣΤΗΜΑ ΤΟΥ TIMER."},
+    {Caption::TwoMediaReadoutName, "Ratios", "Λόγοι"},
+    {Caption::SimpleSolutionReadoutName, "Readout", "Ένδειξη"},
+    {Caption::SpaceTimeDiagram, "Space-time diagram", "Διάγραμμα χώρου-χρόνου"},
+    {Caption::PointProbe, "Point probe", "Ανιχνευτής σημείου"},
+    {Caption::MeasuredRatios, "Measured ratios", "Μετρημένοι λόγοι"},
+    {Caption::SavePicture, "Save picture...", "Αποθήκευση εικόνας..."},
+    {Caption::CopyData, "Copy data", "Αντιγραφή δεδομένων"},
+    {Caption::PressStartFirst, "Press START first.", "Πατήστε πρώτα ΞΕΚΙΝΑ."},
+    {Caption::Detach, "Open in a window of its own", "Άνοιγμα σε δικό του παράθυρο"},
+    {Caption::Dock, "Dock beside the string", "Επιστροφή δίπλα στη χορδή"},
+    {Caption::PictureNotSaved, "The picture could not be saved to %1: %2.", "Η εικόνα δεν αποθηκεύτηκε στο %1: %2."},
+    {Caption::DataHeading, "level\ttime", "επίπεδο\tχρόνος"},
+    {Caption::DataPointColumn, "\tpoint %1", "\tσημείο %1"},
+    {Caption::PointAxis, "point", "σημείο"},
+    {Caption::LevelAxis, "level", "επίπεδο"},
+    {Caption::SpaceTimeRight, "right", "δεξιά"},
+    {Caption::SpaceTimeLeft, "left", "αριστερά"},
+    {Caption::SpaceTimeLayout, "Points 0 to %1 run across, the driven end (point %1) on the %2; " "levels 0 to %3 go up, t from 0.0 to %4. Red is upward " "displacement, blue downward, white the string at rest. ", "Τα σημεία 0 έως %1 απλώνονται οριζόντια, με το άκρο που κινείται " "(σημείο %1) %2· τα επίπεδα 0 έως %3 ανεβαίνουν, t από 0.0 έως %4. " "Το κόκκινο είναι απομάκρυνση προς τα πάνω, το μπλε προς τα κάτω, " "το λευκό η χορδή σε ηρεμία. "},
+    {Caption::SpaceTimeTwoSpeeds, "%1 from the junction (point %2, the green line) to the " "driven end, %3 from the junction to the far end, ", "%1 από το σημείο ένωσης (σημείο %2, η πράσινη γραμμή) " "ως το άκρο που κινείται, %3 από το σημείο ένωσης ως " "το άλλο άκρο, "},
+    {Caption::SpaceTimeOneSpeed, "%1 along the whole string to the far end, ", "%1 σε όλη τη χορδή ως το άλλο άκρο, "},
+    {Caption::SpaceTimeFarEnd, "point 0, which is %1.", "το σημείο 0, που είναι %1."},
+    {Caption::SpaceTimeFixed, "fixed", "σταθερό"},
+    {Caption::SpaceTimeFree, "free", "ελεύθερο"},
+    {Caption::SpaceTimeLevelLine, " The black line: level %1, t = %2.", " Η μαύρη γραμμή: επίπεδο %1, t = %2."},
+    {Caption::ProbePointLabel, "Point:", "Σημείο:"},
+    {Caption::ProbeAdd, "add probe", "προσθήκη ανιχνευτή"},
+    {Caption::ProbeChart, "chart of the probed points", "διάγραμμα των σημείων του ανιχνευτή"},
+    {Caption::ProbeRemove, "remove the probe on point %1", "αφαίρεση του ανιχνευτή στο σημείο %1"},
+    {Caption::ProbePointName, "point %1", "σημείο %1"},
+    {Caption::ProbeLevelShown, "Displacement against level. Level shown: %1", "Απομάκρυνση ως προς το επίπεδο. Επίπεδο τώρα: %1"},
+    {Caption::ProbeNone, "no point probed yet", "κανένα σημείο ακόμη"},
+    {Caption::ProbeBlue, "blue", "μπλε"},
+    {Caption::ProbeRed, "red", "κόκκινο"},
+    {Caption::ProbeGreen, "green", "πράσινο"},
+    {Caption::ProbePurple, "purple", "μωβ"},
+    {Caption::ProbeSeparator, "; ", "· "},
+    {Caption::DisplacementAxis, "displacement", "απομάκρυνση"},
+    {Caption::RatiosFromFormula, "From the formula, for c1 = %1 and c2 = %2:", "Από τον τύπο, για c1 = %1 και c2 = %2:"},
+    {Caption::RatiosMeasured, "Measured in the run's table:", "Μετρημένοι στον πίνακα της κίνησης:"},
+    {Caption::RatiosHowReflected, "Measured in the run's own table: the reflected pulse is the run minus the same " "run with both media at the drive side's speed, read at point ", "Μετρήθηκαν στον πίνακα της ίδιας της κίνησης: ο ανακλώμενος παλμός είναι η κίνηση " "μείον την ίδια κίνηση με και τα δύο μέσα στην ταχύτητα της πλευράς της πηγής, στο " "σημείο "},
+    {Caption::RatiosHowTransmitted, ", the transmitted pulse is the run's peak at point ", ", ο διαδιδόμενος είναι η κορυφή της κίνησης στο σημείο "},
+    {Caption::RatiosHowDivided, " before the far end's echo, and each is divided by that equal-speed run's peak " "at the same point.", " πριν γυρίσει η ηχώ του άκρου, και ο καθένας διαιρείται με την κορυφή εκείνης της " "κίνησης ίσων ταχυτήτων στο ίδιο σημείο."},
+    {Caption::PulseTooShort, "No clean window: the pulse is too short on the grid to keep its height.", "Κανένα καθαρό παράθυρο: ο παλμός είναι πολύ στενός στο πλέγμα για να " "κρατήσει το ύψος του."},
+    {Caption::EchoesOverlap, "No clean window: the echoes overlap.", "Κανένα καθαρό παράθυρο: οι ηχώ επικαλύπτονται."},
+    {Caption::BeyondRun, "No clean window: the pulse does not pass the point within the run.", "Κανένα καθαρό παράθυρο: ο παλμός δεν περνά το σημείο μέσα στην κίνηση."},
+    {Caption::ReflectedLabel, "REFLECTED= A0 X", "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X"},
+    {Caption::ReflectedLabelAfterC1, "REFLECTED = A0 X", "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X"},
+    {Caption::TransmittedLabel, " TRANSMITTED=  A0 X", " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"},
+    {Caption::PulseHeightLabel, "HEIGHT OF 1ST PULSE=", "Πλάτος πρώτου παλμού ="},
+    {Caption::PulseWidthLabel, "WIDTH OF PULSE=", "ΕΥΡΟΣ ΠΑΛΜΟΥ="},
+}};
+// clang-format on
+
+// The first row that does not hold its own caption, or has no text in a
+// language; kCount when every row is in its place.
+constexpr std::size_t firstMisplacedRow() {
+    for (std::size_t k = 0; k < kCount; ++k) {
+        const CaptionText& row = kCaptions[k];
+        if (row.id != static_cast<Caption>(k) || row.english == nullptr || row.greek == nullptr) {
+            return k;
+        }
+    }
+    return kCount;
+}
+static_assert(firstMisplacedRow() == kCount, "a caption's row is missing or out of place");
+
+// The first row with an empty text other than the introduction's note, which
+// is empty on purpose; kCount when there is none.
+constexpr std::size_t firstEmptyRow() {
+    for (std::size_t k = 0; k < kCount; ++k) {
+        const CaptionText& row = kCaptions[k];
+        const bool empty = row.english == nullptr || *row.english == '\0' || row.greek == nullptr ||
+                           *row.greek == '\0';
+        if (empty && row.id != Caption::IntroductionNote) {
+            return k;
+        }
+    }
+    return kCount;
+}
+static_assert(firstEmptyRow() == kCount, "a caption has no text in one of its languages");
+
+}  // namespace
+
+const char* caption(Caption id, bool english) {
+    const CaptionText& row = kCaptions[static_cast<std::size_t>(id)];
+    return english ? row.english : row.greek;
+}
+
+}  // namespace palmos

@@ -1,0 +1,106 @@
+// Every text the language switch writes, in English and in Greek: the
+// windows' captions, the readouts' names, the instruments' titles, menus and
+// texts, and the words of the two-media readouts. A text is UTF-8; %1, %2...
+// mark what the instruments fill in.
+#pragma once
+
+namespace palmos {
+
+enum class Caption {
+    // The window controls, in the order the English branch writes them: the
+    // two-media window...
+    TwoMediaStart,
+    TwoMediaStepStart,
+    TwoMediaStop,
+    TwoMediaIntroduction,
+    TwoMediaContinue,
+    TwoMediaEnd,
+    TwoMediaStep,
+    TwoMediaFreeEnd,
+    TwoMediaFixedEnd,
+    // ...the simple-solution window...
+    SimpleSolutionStart,
+    SimpleSolutionElliptic,
+    SimpleSolutionEnd,
+    SimpleSolutionTwoMedia,
+    SimpleSolutionIntroduction,
+    SimpleSolutionFreeEnd,
+    SimpleSolutionFixedEnd,
+    // ...and the introduction window.
+    IntroductionNote,  // empty in both languages
+    IntroductionTwoMedia,
+    IntroductionEnd,
+    IntroductionSimpleSolution,
+    IntroductionEnglish,
+    IntroductionGreek,
+    IntroductionAbout,
+
+    // The readout boxes' accessible names.
+    TwoMediaReadoutName,
+    SimpleSolutionReadoutName,
+
+    // The instruments' titles and menu items.
+    SpaceTimeDiagram,
+    PointProbe,
+    MeasuredRatios,
+    SavePicture,
+    CopyData,
+    PressStartFirst,
+    Detach,
+    Dock,
+
+    // What the instruments write.
+    PictureNotSaved,
+    DataHeading,
+    DataPointColumn,
+    PointAxis,
+    LevelAxis,
+    SpaceTimeRight,
+    SpaceTimeLeft,
+    SpaceTimeLayout,
+    SpaceTimeTwoSpeeds,
+    SpaceTimeOneSpeed,
+    SpaceTimeFarEnd,
+    SpaceTimeFixed,
+    SpaceTimeFree,
+    SpaceTimeLevelLine,
+    ProbePointLabel,
+    ProbeAdd,
+    ProbeChart,
+    ProbeRemove,
+    ProbePointName,
+    ProbeLevelShown,
+    ProbeNone,
+    ProbeBlue,
+    ProbeRed,
+    ProbeGreen,
+    ProbePurple,
+    ProbeSeparator,
+    DisplacementAxis,
+    RatiosFromFormula,
+    RatiosMeasured,
+
+    // The measured ratios' account, around the two points it names, and why
+    // a ratio could not be measured.
+    RatiosHowReflected,
+    RatiosHowTransmitted,
+    RatiosHowDivided,
+    PulseTooShort,
+    EchoesOverlap,
+    BeyondRun,
+
+    // The words of the two-media readouts; the English reflected label has a
+    // blank before the equals sign when the c1 bar moves.
+    ReflectedLabel,
+    ReflectedLabelAfterC1,
+    TransmittedLabel,
+    PulseHeightLabel,
+    PulseWidthLabel,
+
+    Count  // not a caption: how many there are
+};
+
+// The text of `id` in English or in Greek.
+const char* caption(Caption id, bool english);
+
+}  // namespace palmos
