@@ -6,6 +6,7 @@
 
 #include "core/end_mode.h"
 #include "core/level_table.h"
+#include "core/run.h"
 
 namespace palmos {
 
@@ -14,7 +15,7 @@ struct RunView {
     int lastLevel = 0;                  // levels 0..lastLevel are the run
     int lastPoint = 0;                  // points 0..lastPoint; the drive end is lastPoint
     int junction = -1;                  // the junction point, or -1 for a single string
-    double timeStep = 0.6;              // time of one level
+    double timeStep = kTimeStep;        // time of one level
     double driveSpeed = 0.0;            // speed on the drive end's side of the junction
     double farSpeed = 0.0;              // speed beyond the junction (the single string: the same)
     bool driveOnRight = true;           // the drive end is drawn on the right, as on the string

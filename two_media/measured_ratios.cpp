@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/captions.h"
+#include "core/run.h"
 #include "core/runtime_error.h"
 #include "two_media/readout.h"
 #include "two_media/solver.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr int kDrive = kTwoMediaLastPoint;  // N: the pulse starts here
 constexpr int kJunction = kTwoMediaJunction;
-constexpr double kTimeStep = 0.6;
 
 // The points read: two points from the junction on either side, close enough
 // that the reflected and the incident pulse have travelled nearly as far.

@@ -10,6 +10,7 @@
 
 #include "core/end_mode.h"
 #include "core/level_table.h"
+#include "core/run.h"
 
 namespace palmos {
 
@@ -34,7 +35,7 @@ struct StepModeSettings {
     int height = 100;  // P, percent of baseDepth
     float baseDepth = 0.3f;
     EndMode end = EndMode::Fixed;
-    double timeStep = 0.6;
+    double timeStep = kTimeStep;
     int spaceStep = 1;
     int lastPoint = 60;  // N, the source point
 };
