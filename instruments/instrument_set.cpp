@@ -46,6 +46,11 @@ InstrumentDock& InstrumentSet::dock() const {
 // whose functions read the set. (When the window goes first, they are gone
 // already.)
 InstrumentSet::~InstrumentSet() {
+    // Nothing of the instruments on their way out reaches the set.
+    window_->removeEventFilter(this);
+    if (probe_) {
+        probe_->removeEventFilter(this);
+    }
     delete spaceTime_;
     delete probe_;
     delete ratios_;
@@ -182,6 +187,7 @@ void InstrumentSet::openPointProbe() {
               [this] { copyToClipboard(tabSeparated(run_, probe_->probes(), source_.english())); });
         probe_->onProbesChanged([this] { markProbes(probe_->isVisible()); });
         probe_->installEventFilter(this);
+        probeWatched_ = probe_;
     }
     show(probe_);
     picking_ = true;
@@ -233,7 +239,10 @@ void InstrumentSet::copyData() {
 }
 
 bool InstrumentSet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == probe_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+    // The probe window is told apart by its address alone: while it is being
+    // destroyed it is no longer a probe window.
+    if (watched == probeWatched_ &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
         const bool shown = event->type() == QEvent::Show;
         markProbes(shown);
         // Closing the probe window ends the choice of a circle.

@@ -104,6 +104,7 @@ class InstrumentSet : public QObject {
     QPointer<SpaceTimeWindow> spaceTime_;
     QPointer<PointProbeWindow> probe_;
     QPointer<MeasuredRatiosWindow> ratios_;
+    const QObject* probeWatched_ = nullptr;  // the probe window whose Show and Hide the set watches
     RunView run_;
     int level_ = 0;
     bool picking_ = false;
