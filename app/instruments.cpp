@@ -55,18 +55,27 @@ RunView stepView(const StepRun& run) {
                         "c1");
 }
 
-// The measured ratios of a run with the pulse it was filled with, and the
-// bars' c1 and c2 of that run.
+// The measured ratios and speeds of a run with the pulse it was filled with,
+// and the bars' c1 and c2 of that run.
 RatiosView ratios(const LevelTable& table, TwoMediaScheme scheme, const RunSettings& used,
                   double c1, double c2) {
-    return {measureRatios(table, {.scheme = scheme,
-                                  .driveSpeed = used.driveSideSpeed,
-                                  .farSpeed = used.farSideSpeed,
-                                  .width = used.width,
-                                  .height = used.height,
-                                  .baseDepth = used.baseDepth,
-                                  .end = used.end}),
-            c1, c2};
+    const RatioRun run{.scheme = scheme,
+                       .driveSpeed = used.driveSideSpeed,
+                       .farSpeed = used.farSideSpeed,
+                       .width = used.width,
+                       .height = used.height,
+                       .baseDepth = used.baseDepth,
+                       .end = used.end};
+    const RatioRun other = otherPulse(run);
+    const bool step = scheme == TwoMediaScheme::StepMode;
+    return {measureRatios(table, run), c1, c2,
+            SpeedsView{.measured = measureSpeeds(table, run),
+                       .otherPulse = measureSpeeds(*computeRunTable(other), other),
+                       .otherPulseWidth = other.width,
+                       .scheme = scheme,
+                       .timeStep = used.timeStep,
+                       .driveName = step ? "c2" : "c1",
+                       .farName = step ? "c1" : "c2"}};
 }
 
 // Where the circles of `window` stand now, and where their centres go over

@@ -89,6 +89,15 @@ enum class Caption {
     EchoesOverlap,
     BeyondRun,
 
+    // The measured speeds beside the ratios, and how the bars' c gives them
+    // in each scheme.
+    SpeedsFromFronts,
+    SpeedsFromStripes,
+    SpeedsOtherPulse,
+    SpeedNotMeasured,
+    SpeedRelationStep,
+    SpeedRelationContinuous,
+
     // The words of the two-media readouts; the English reflected label has a
     // blank before the equals sign when the c1 bar moves.
     ReflectedLabel,

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "core/format.h"
 #include "instruments/captions.h"
@@ -20,6 +21,39 @@ QString reading(const RatioReading& reading, bool english) {
                          : QString::fromStdString(noCleanWindowText(reading.reason, english));
 }
 
+QString speed(const std::optional<double>& value, bool english) {
+    return value ? number(*value) : instrumentCaption(Caption::SpeedNotMeasured, english);
+}
+
+QString perUnitOfTime(const std::optional<double>& value, double timeStep, bool english) {
+    return value ? number(*value / timeStep)
+                 : instrumentCaption(Caption::SpeedNotMeasured, english);
+}
+
+// The speeds measured, then how the bars' c gives them.
+QString speedsText(const SpeedsView& view, double c1, double c2, bool english) {
+    const QString drive = QString::fromLatin1(view.driveName);
+    const QString far = QString::fromLatin1(view.farName);
+    const auto sides = [&](Caption which, const SideSpeeds& speeds) {
+        return instrumentCaption(which, english)
+            .arg(drive, speed(speeds.drive, english), far, speed(speeds.far, english));
+    };
+    const QString fronts =
+        sides(Caption::SpeedsFromFronts, view.measured.fronts)
+            .arg(perUnitOfTime(view.measured.fronts.drive, view.timeStep, english),
+                 perUnitOfTime(view.measured.fronts.far, view.timeStep, english));
+    const QString other = instrumentCaption(Caption::SpeedsOtherPulse, english)
+                              .arg(QString::number(view.otherPulseWidth), drive,
+                                   speed(view.otherPulse.fronts.drive, english), far,
+                                   speed(view.otherPulse.fronts.far, english));
+    const QString relation = view.scheme == TwoMediaScheme::StepMode
+                                 ? instrumentCaption(Caption::SpeedRelationStep, english)
+                                       .arg(number(std::sqrt(c1)), number(std::sqrt(c2)))
+                                 : instrumentCaption(Caption::SpeedRelationContinuous, english);
+    return fronts + QLatin1Char('\n') + sides(Caption::SpeedsFromStripes, view.measured.stripes) +
+           QLatin1Char('\n') + other + QStringLiteral("\n\n") + relation;
+}
+
 }  // namespace
 
 QString ratiosText(const RatiosView& view, bool english) {
@@ -27,19 +61,25 @@ QString ratiosText(const RatiosView& view, bool english) {
     const QString printed = instrumentCaption(Caption::RatiosFromFormula, english)
                                 .arg(number(view.c1), number(view.c2));
     const QString measured = instrumentCaption(Caption::RatiosMeasured, english);
-    return QStringLiteral(
-               "%1\n    A1/A0 = %2    B1/A0 = %3\n\n%4\n    A1/A0 = %5\n    B1/A0 = %6\n\n%7")
-        .arg(printed, number(r.printedReflected), number(r.printedTransmitted), measured,
-             reading(r.reflected, english), reading(r.transmitted, english),
-             QString::fromStdString(measuredRatiosDescription(r, english)));
+    const QString text =
+        QStringLiteral(
+            "%1\n    A1/A0 = %2    B1/A0 = %3\n\n%4\n    A1/A0 = %5\n    B1/A0 = %6\n\n%7")
+            .arg(printed, number(r.printedReflected), number(r.printedTransmitted), measured,
+                 reading(r.reflected, english), reading(r.transmitted, english),
+                 QString::fromStdString(measuredRatiosDescription(r, english)));
+    if (!view.speeds) {
+        return text;
+    }
+    return text + QStringLiteral("\n\n") + speedsText(*view.speeds, view.c1, view.c2, english);
 }
 
 MeasuredRatiosWindow::MeasuredRatiosWindow(const QString& title, const QString& notPrepared,
                                            bool english, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
-    // The printed ratios, the measured ones and how they were measured.
-    for (int i = 0; i < 3; ++i) {
+    // The printed ratios, the measured ones, how they were measured, the
+    // speeds and what the bars' c has to do with them.
+    for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(this);
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -49,7 +89,7 @@ MeasuredRatiosWindow::MeasuredRatiosWindow(const QString& title, const QString& 
     }
     layout->addStretch();
     setTexts(title, notPrepared, english);
-    resize(560, 320);
+    resize(600, 560);
 }
 
 void MeasuredRatiosWindow::setRatios(const std::optional<RatiosView>& view) {

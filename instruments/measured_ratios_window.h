@@ -14,11 +14,25 @@ class QLabel;
 
 namespace palmos {
 
+// The pulse's speeds measured in one run, and in the same run with another
+// pulse, with what they are compared with.
+struct SpeedsView {
+    MeasuredSpeeds measured;
+    MeasuredSpeeds otherPulse;
+    int otherPulseWidth = 0;
+    TwoMediaScheme scheme = TwoMediaScheme::StepMode;
+    double timeStep = 0.0;
+    // The bars' names of the drive side and of the far side.
+    const char* driveName = "c";
+    const char* farName = "c";
+};
+
 // The ratios of one run, with the speeds of the two bars it used.
 struct RatiosView {
     MeasuredRatios ratios;
     double c1 = 0.0;
     double c2 = 0.0;
+    std::optional<SpeedsView> speeds = std::nullopt;
 };
 
 // The window's text: the printed line, the measured line and the sentence,

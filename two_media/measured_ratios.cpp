@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "core/captions.h"
 #include "core/run.h"
@@ -26,6 +27,10 @@ constexpr int kTransmittedPoint = kJunction - 2;
 // The last level the continuous scheme computes (the step mode's is
 // kLastStepLevel).
 constexpr int kLastContinuousLevel = 2501;
+
+// The width bar's widest pulse, and how much wider the compared pulse is.
+constexpr int kWidestPulse = 45;
+constexpr int kOtherPulseWidening = 15;
 
 // How a pulse moves on the grid in one scheme.
 struct Travel {
@@ -89,30 +94,10 @@ double peak(const Passage& window, int lastLevel, Value value) {
 
 // The same run with both media at the drive side's speed, in tables of its
 // own.
-struct EqualSpeedRun {
-    explicit EqualSpeedRun(const RatioRun& run) {
-        if (run.scheme == TwoMediaScheme::StepMode) {
-            displacement = std::make_unique<LevelTable>(kStepPoints, kStepLevels);
-            LevelTable velocity(kStepPoints, kStepLevels);
-            LevelTable slope(kStepPoints, kStepLevels);
-            solveStepMode(*displacement, velocity, slope,
-                          {.c1 = run.driveSpeed,
-                           .c2 = run.driveSpeed,
-                           .width = run.width,
-                           .height = run.height,
-                           .baseDepth = run.baseDepth,
-                           .end = run.end});
-        } else {
-            displacement = std::make_unique<LevelTable>(kTablePoints, kTableLevels);
-            solveTwoMedia(*displacement, {.c1 = run.driveSpeed,
-                                          .c2 = run.driveSpeed,
-                                          .height = run.height,
-                                          .baseDepth = run.baseDepth,
-                                          .end = run.end});
-        }
-    }
-    std::unique_ptr<LevelTable> displacement;
-};
+RatioRun equalSpeed(RatioRun run) {
+    run.farSpeed = run.driveSpeed;
+    return run;
+}
 
 std::optional<double> ratioOf(double measured, double incident) {
     if (!(std::fabs(incident) > 0.0)) {
@@ -186,8 +171,8 @@ MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run) {
         return result;
     }
 
-    const EqualSpeedRun equal(run);
-    const LevelTable& reference = *equal.displacement;
+    const std::unique_ptr<LevelTable> equal = computeRunTable(equalSpeed(run));
+    const LevelTable& reference = *equal;
     const int last = travel.lastLevel;
     if (reflectedReason == NoCleanWindow::None) {
         const int at = kReflectedPoint;
@@ -207,6 +192,206 @@ MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run) {
         result.transmitted.ratio = ratioOf(transmitted, incident);
     }
     return result;
+}
+
+std::unique_ptr<LevelTable> computeRunTable(const RatioRun& run) {
+    if (run.scheme == TwoMediaScheme::StepMode) {
+        auto displacement = std::make_unique<LevelTable>(kStepPoints, kStepLevels);
+        LevelTable velocity(kStepPoints, kStepLevels);
+        LevelTable slope(kStepPoints, kStepLevels);
+        solveStepMode(*displacement, velocity, slope,
+                      {.c1 = run.farSpeed,
+                       .c2 = run.driveSpeed,
+                       .width = run.width,
+                       .height = run.height,
+                       .baseDepth = run.baseDepth,
+                       .end = run.end});
+        return displacement;
+    }
+    auto displacement = std::make_unique<LevelTable>(kTablePoints, kTableLevels);
+    solveTwoMedia(*displacement, {.c1 = run.driveSpeed,
+                                  .c2 = run.farSpeed,
+                                  .height = run.height,
+                                  .baseDepth = run.baseDepth,
+                                  .end = run.end});
+    return displacement;
+}
+
+double schemeSpeed(TwoMediaScheme scheme, double c, double timeStep) {
+    return scheme == TwoMediaScheme::StepMode ? timeStep * std::sqrt(c) : c;
+}
+
+RatioRun otherPulse(const RatioRun& run) {
+    RatioRun other = run;
+    other.height = std::max(1, run.height / 2);
+    other.width = run.width + kOtherPulseWidening <= kWidestPulse ? run.width + kOtherPulseWidening
+                                                                  : run.width - kOtherPulseWidening;
+    return other;
+}
+
+namespace {
+
+// The level of the crest of the first pulse to reach `point`: the largest
+// displacement there within `duration` levels of its arrival (a value above
+// `noise`). Empty when nothing arrives, or the pulse has not gone by, by
+// `lastLevel`.
+std::optional<double> firstCrest(const LevelTable& table, int point, double noise, double duration,
+                                 int lastLevel) {
+    int first = 0;
+    while (first <= lastLevel && !(std::fabs(table.at(point, first)) > noise)) {
+        ++first;
+    }
+    const int end = static_cast<int>(first + duration);
+    if (end > lastLevel) {
+        return std::nullopt;
+    }
+    int crest = first;
+    for (int n = first; n <= end; ++n) {
+        if (std::fabs(table.at(point, n)) > std::fabs(table.at(point, crest))) {
+            crest = n;
+        }
+    }
+    // Between levels: the top of the parabola through the crest's level and
+    // its two neighbours.
+    if (crest > 0 && crest < lastLevel) {
+        const double before = std::fabs(table.at(point, crest - 1));
+        const double top = std::fabs(table.at(point, crest));
+        const double after = std::fabs(table.at(point, crest + 1));
+        const double curve = before - 2.0 * top + after;
+        if (curve < 0.0) {
+            return crest + 0.5 * (before - after) / curve;
+        }
+    }
+    return crest;
+}
+
+// The level, between two levels, at which the displacement at `point` first
+// reaches `height` in size; empty when it does not by `lastLevel`.
+std::optional<double> arrival(const LevelTable& table, int point, double height, int lastLevel) {
+    for (int n = 1; n <= lastLevel; ++n) {
+        const double before = std::fabs(table.at(point, n - 1));
+        const double now = std::fabs(table.at(point, n));
+        if (now >= height) {
+            return n - 1 +
+                   (now > before ? std::clamp((height - before) / (now - before), 0.0, 1.0) : 1.0);
+        }
+    }
+    return std::nullopt;
+}
+
+// The points a side is read between, from the one the pulse reaches first
+// to the one nearest the next reflection (`boundary`, where an echo starts).
+struct Stretch {
+    int from;
+    int to;
+};
+
+// The part of a pulse's passage searched for its crest: the crest of the
+// source's pulse comes halfway through, later where the grid smears it.
+constexpr double kCrestSearch = 0.75;
+// The fewest points from the first point read to the last, and from the last
+// to the next reflection.
+constexpr int kShortestStretch = 6;
+constexpr int kNearestToBoundary = 5;
+
+// The stretch from `from` towards `boundary` whose last point sees the crest
+// pass before the echo from the boundary comes back to it; empty when too
+// short.
+std::optional<Stretch> stretchBefore(int from, int boundary, double speed, double duration) {
+    const double echoMargin = kCrestSearch * duration * speed / 2.0;
+    const int margin = std::max(kNearestToBoundary, static_cast<int>(std::ceil(echoMargin)));
+    const int direction = from > boundary ? 1 : -1;
+    const int to = boundary + direction * margin;
+    if ((from - to) * direction < kShortestStretch) {
+        return std::nullopt;
+    }
+    return Stretch{from, to};
+}
+
+struct SideSpeed {
+    std::optional<double> front;
+    std::optional<double> stripe;
+};
+
+// The front: the moments half the pulse's height (its crest where it enters
+// the stretch) reaches the stretch's two ends. The stripe: the crest's line,
+// level against distance travelled, by least squares.
+SideSpeed sideSpeed(const LevelTable& table, const std::optional<Stretch>& stretch, double noise,
+                    double duration, int lastLevel) {
+    if (!stretch) {
+        return {};
+    }
+    const Stretch& side = *stretch;
+    std::vector<std::pair<double, double>> crests;
+    for (int x = side.from; x >= side.to; --x) {
+        const std::optional<double> crest =
+            firstCrest(table, x, noise, kCrestSearch * duration, lastLevel);
+        if (!crest) {
+            return {};
+        }
+        crests.emplace_back(side.from - x, *crest);
+    }
+    SideSpeed measured;
+    const int entry = static_cast<int>(std::lround(crests.front().second));
+    const double half = std::fabs(table.at(side.from, entry)) / 2.0;
+    const std::optional<double> start = arrival(table, side.from, half, lastLevel);
+    const std::optional<double> end = arrival(table, side.to, half, lastLevel);
+    if (start && end && *end > *start) {
+        measured.front = checked((side.from - side.to) / (*end - *start));
+    }
+    double sx = 0.0;
+    double sy = 0.0;
+    double sxx = 0.0;
+    double sxy = 0.0;
+    for (const auto& [distance, level] : crests) {
+        sx += distance;
+        sy += level;
+        sxx += distance * distance;
+        sxy += distance * level;
+    }
+    const double count = static_cast<double>(crests.size());
+    const double slope = (count * sxy - sx * sy) / (count * sxx - sx * sx);
+    if (slope > 0.0) {
+        measured.stripe = checked(1.0 / slope);
+    }
+    return measured;
+}
+
+}  // namespace
+
+MeasuredSpeeds measureSpeeds(const LevelTable& table, const RatioRun& run) {
+    const Travel travel = travelOf(run);
+    const int last = travel.lastLevel;
+    // What counts as the pulse having arrived: a fiftieth of its largest
+    // displacement anywhere on the string.
+    double largest = 0.0;
+    for (int n = 0; n <= last; ++n) {
+        const double* row = table.row(n, kDrive);
+        for (int x = 1; x < kDrive; ++x) {
+            largest = std::max(largest, std::fabs(row[x]));
+        }
+    }
+    const double noise = largest / 50.0;
+    MeasuredSpeeds speeds;
+    // A pulse a few points long loses its shape on the grid: its front and
+    // crest no longer keep to a speed.
+    if (!(largest > 0.0) ||
+        travel.duration * std::min(travel.drive, travel.far) < kFewestPulsePoints) {
+        return speeds;
+    }
+    // Where an echo can reach the crest is found with the speeds the scheme
+    // gives; the speeds themselves are read. The junction sends no echo
+    // between equal speeds: the drive side's next reflection is the far end.
+    const int driveBoundary = run.driveSpeed == run.farSpeed ? 0 : kJunction;
+    const SideSpeed drive =
+        sideSpeed(table, stretchBefore(kDrive - 5, driveBoundary, travel.drive, travel.duration),
+                  noise, travel.duration, last);
+    const SideSpeed far =
+        sideSpeed(table, stretchBefore(kJunction - 5, 0, travel.far, travel.duration), noise,
+                  travel.duration, last);
+    speeds.fronts = {drive.front, far.front};
+    speeds.stripes = {drive.stripe, far.stripe};
+    return speeds;
 }
 
 std::string measuredRatiosDescription(const MeasuredRatios& ratios, bool english) {

@@ -15,6 +15,7 @@
 // sides that the grid keeps its height; otherwise the result says why not.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -68,6 +69,35 @@ struct MeasuredRatios {
 // (the step mode's displacement table, or the continuous run's table). Only
 // reads it.
 MeasuredRatios measureRatios(const LevelTable& displacement, const RatioRun& run);
+
+// The speed of a run's pulse on either side of the junction, in points per
+// level, measured in its table two ways: from the moments its front (half
+// its height) passes two points of the side, and from the slope of the line
+// its crest draws across the levels, the stripe the space-time diagram
+// shows. A side is left empty where the pulse does not pass both points
+// before the run ends.
+struct SideSpeeds {
+    std::optional<double> drive;
+    std::optional<double> far;
+};
+struct MeasuredSpeeds {
+    SideSpeeds fronts;
+    SideSpeeds stripes;
+};
+MeasuredSpeeds measureSpeeds(const LevelTable& displacement, const RatioRun& run);
+
+// The speed, in points per level, at which the scheme moves a pulse where the
+// bar's Courant number is `c`: sqrt(c) * timeStep in the step mode, c in the
+// continuous run.
+double schemeSpeed(TwoMediaScheme scheme, double c, double timeStep);
+
+// The pulse a run is compared with to show that speed depends on neither
+// height nor width: half as high, and 15 levels wider (narrower when that
+// would leave the width bar's range).
+RatioRun otherPulse(const RatioRun& run);
+
+// The run's table computed afresh for `run`, into tables of its own.
+std::unique_ptr<LevelTable> computeRunTable(const RatioRun& run);
 
 // One sentence on how the ratios were measured, naming the points read.
 std::string measuredRatiosDescription(const MeasuredRatios& ratios, bool english);

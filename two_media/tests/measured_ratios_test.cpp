@@ -16,16 +16,6 @@
 namespace palmos {
 namespace {
 
-// The step mode's displacement table for the given speeds, as START fills it.
-std::unique_ptr<LevelTable> stepRun(const RatioRun& run) {
-    auto u = std::make_unique<LevelTable>(kStepPoints, kStepLevels);
-    LevelTable v(kStepPoints, kStepLevels);
-    LevelTable s(kStepPoints, kStepLevels);
-    solveStepMode(*u, v, s,
-                  {.c1 = run.farSpeed, .c2 = run.driveSpeed, .width = run.width, .end = run.end});
-    return u;
-}
-
 struct SpeedRow {
     std::string name;
     double drive;
@@ -55,7 +45,7 @@ class MeasuredStepRatios : public ::testing::TestWithParam<SpeedRow> {};
 TEST_P(MeasuredStepRatios, LieWithinThreeHundredthsOfThePrintedRatios) {
     const SpeedRow row = GetParam();
     const RatioRun run{.driveSpeed = row.drive, .farSpeed = row.far, .width = 20};
-    const MeasuredRatios measured = measureRatios(*stepRun(run), run);
+    const MeasuredRatios measured = measureRatios(*computeRunTable(run), run);
     // The window's c1 bar is the step mode's far side.
     const Coefficients printed = computeCoefficients({.baseDepth = 0.3f,
                                                       .width = 20,
@@ -87,7 +77,7 @@ class MeasuredStepRatiosWithoutWindow : public ::testing::TestWithParam<NoWindow
 TEST_P(MeasuredStepRatiosWithoutWindow, SayWhyInsteadOfANumber) {
     const NoWindowRow row = GetParam();
     const RatioRun run{.driveSpeed = row.drive, .farSpeed = row.far, .width = row.width};
-    const MeasuredRatios measured = measureRatios(*stepRun(run), run);
+    const MeasuredRatios measured = measureRatios(*computeRunTable(run), run);
     EXPECT_EQ(measured.reflected.reason, row.reflected);
     EXPECT_EQ(measured.reflected.ratio.has_value(), row.reflected == NoCleanWindow::None);
     EXPECT_EQ(measured.transmitted.reason, row.transmitted);
@@ -106,6 +96,83 @@ INSTANTIATE_TEST_SUITE_P(
                       // A wide pulse on a fast far side meets its own echo on both sides.
                       NoWindowRow{"WideFastFarSide", 0.3, 2.0, 45, kOverlap, kOverlap}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The speeds measured in a step-mode table follow sqrt(c) * timeStep points
+// per level on either side, over the bars' whole range, by either reading. A
+// side whose pulse is too short for the grid, or so long that an echo
+// reaches its crest, is given no speed; a short pulse between middling
+// speeds always is.
+struct BarRow {
+    std::string name;
+    int driveBar;
+    int farBar;
+    int width;
+};
+
+std::vector<BarRow> barGrid() {
+    const int bars[] = {1, 5, 15, 30, 60, 120, 200};
+    std::vector<BarRow> rows;
+    for (int drive : bars) {
+        for (int far : bars) {
+            for (int width : {15, 30, 45}) {
+                rows.push_back({"Drive" + std::to_string(drive) + "Far" + std::to_string(far) +
+                                    "Width" + std::to_string(width),
+                                drive, far, width});
+            }
+        }
+    }
+    return rows;
+}
+
+class MeasuredStepSpeeds : public ::testing::TestWithParam<BarRow> {};
+
+TEST_P(MeasuredStepSpeeds, FollowTheSquareRootOfTheBarsC) {
+    const BarRow row = GetParam();
+    const RatioRun run{
+        .driveSpeed = row.driveBar / 100.0, .farSpeed = row.farBar / 100.0, .width = row.width};
+    const double drive = 0.6 * std::sqrt(run.driveSpeed);
+    const double far = 0.6 * std::sqrt(run.farSpeed);
+    ASSERT_DOUBLE_EQ(schemeSpeed(TwoMediaScheme::StepMode, run.farSpeed, 0.6), far);
+    const bool mustMeasure = row.width == 15 && std::min(row.driveBar, row.farBar) >= 30 &&
+                             std::max(row.driveBar, row.farBar) <= 120;
+    const auto expectNear = [mustMeasure](const std::optional<double>& speed, double expected,
+                                          const char* what) {
+        EXPECT_TRUE(speed || !mustMeasure) << what;
+        if (speed) {
+            EXPECT_NEAR(*speed / expected, 1.0, 0.03) << what << " " << *speed;
+        }
+    };
+    const MeasuredSpeeds measured = measureSpeeds(*computeRunTable(run), run);
+    expectNear(measured.fronts.drive, drive, "front, drive side");
+    expectNear(measured.stripes.drive, drive, "stripe, drive side");
+    expectNear(measured.fronts.far, far, "front, far side");
+    expectNear(measured.stripes.far, far, "stripe, far side");
+
+    // A pulse half as high and of another width moves as fast.
+    const RatioRun other = otherPulse(run);
+    ASSERT_NE(other.width, run.width);
+    ASSERT_EQ(other.height, run.height / 2);
+    const MeasuredSpeeds again = measureSpeeds(*computeRunTable(other), other);
+    expectNear(again.fronts.drive, drive, "other pulse, drive side");
+    expectNear(again.fronts.far, far, "other pulse, far side");
+}
+
+INSTANTIATE_TEST_SUITE_P(Bars, MeasuredStepSpeeds, ::testing::ValuesIn(barGrid()),
+                         [](const auto& info) { return info.param.name; });
+
+// In the continuous run the bars' c is the pulse's speed in points per level.
+TEST(MeasuredContinuousSpeeds, AreTheBarsC) {
+    for (const double c : {0.2, 0.3, 0.45}) {
+        const RatioRun run{.scheme = TwoMediaScheme::Continuous, .driveSpeed = c, .farSpeed = c};
+        const MeasuredSpeeds measured = measureSpeeds(*computeRunTable(run), run);
+        ASSERT_TRUE(measured.fronts.drive && measured.fronts.far && measured.stripes.drive &&
+                    measured.stripes.far);
+        EXPECT_NEAR(*measured.fronts.drive / c, 1.0, 0.03) << c;
+        EXPECT_NEAR(*measured.fronts.far / c, 1.0, 0.03) << c;
+        EXPECT_NEAR(*measured.stripes.drive / c, 1.0, 0.03) << c;
+        EXPECT_NEAR(*measured.stripes.far / c, 1.0, 0.03) << c;
+    }
+}
 
 // The continuous run always runs with equal speeds: nothing is reflected.
 TEST(MeasuredContinuousRatios, AreZeroAndOneWithTheResetSpeeds) {
