@@ -1,0 +1,81 @@
+// What happens in a run, read from its table once it is filled: the pulse
+// leaves its source, reaches the junction and splits there, reaches the far
+// end and comes back from it, and the run ends. Each event carries the level
+// from which it shows and, for a part sent back or sent on, what the table
+// says of it against the pulse that came in (sign, height, width) beside
+// what the formulas give. Predict mode pauses before the events a student
+// is asked about; the spoken run announces them as they are shown.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/end_mode.h"
+#include "core/level_table.h"
+#include "two_media/measured_ratios.h"
+
+namespace palmos {
+
+enum class RunEventKind {
+    Leaves,           // the pulse leaves its source
+    ReachesJunction,  // its front reaches the junction
+    Splits,           // the reflected part comes back and the transmitted part goes on
+    ReachesEnd,       // its front reaches the far end
+    ComesBack,        // the part reflected at the far end comes back
+    RunEnds,          // the last level of the run
+};
+
+// One part of the pulse after a boundary, against the pulse that came in.
+struct PartReading {
+    // Its height over the incoming pulse's, with its sign (negative: upside
+    // down); empty where the table gives no clean reading.
+    std::optional<double> ratio;
+    double formula = 0.0;  // the same ratio as the formula gives it
+    // Its width over the incoming pulse's, where both lie whole on the string.
+    std::optional<double> widthRatio;
+    double widthFormula = 1.0;
+
+    // Whether the part is there at all: a part below 2 % of the incoming
+    // pulse counts as none.
+    bool present() const;
+    bool upright() const { return ratio.value_or(formula) >= 0.0; }
+};
+
+struct RunEvent {
+    RunEventKind kind = RunEventKind::Leaves;
+    int level = 0;  // the first level at which it shows
+    PartReading reflected;    // Splits, ComesBack
+    PartReading transmitted;  // Splits
+    // Splits: the levels at which the reflected part is back at the source and
+    // the transmitted part at the far end; empty when not within the run.
+    std::optional<int> reflectedHome;
+    std::optional<int> transmittedAtEnd;
+};
+
+// The run a table holds, as far as its events need it.
+struct EventRun {
+    int source = 0;         // the driven point
+    int junction = -1;      // the junction, or -1 for a single string
+    int lastLevel = 0;      // the last level the window shows
+    double pulseLevels = 0;  // the levels the source takes to send its pulse
+    EndMode end = EndMode::Fixed;  // the far end, at point 0
+    // For a two-media run: the run as the measured ratios read it, which
+    // gives the ratios at the junction and their formulas.
+    std::optional<RatioRun> ratios;
+};
+
+// The events of the run in `table`, in the order of their levels; only
+// reads the table. A run with nothing on its string has none but its end.
+std::vector<RunEvent> findRunEvents(const LevelTable& table, const EventRun& run);
+
+// The event at or before `level` that comes after `previous` (a level
+// already shown), or none: what a tick that shows `level` has to tell.
+std::vector<const RunEvent*> eventsReached(const std::vector<RunEvent>& events, int previous,
+                                           int level);
+
+// What a screen reader says of an event, in the language chosen; the
+// measured ratio where there is one.
+std::string announcement(const RunEvent& event, bool english);
+
+}  // namespace palmos
