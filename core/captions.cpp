@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 namespace palmos {
 
@@ -93,6 +94,19 @@ constexpr std::array<CaptionText, kCount> kCaptions = {{
     {Caption::SpeedNotMeasured, "not measured", "δεν μετρήθηκε"},
     {Caption::SpeedRelationStep, "In the step mode the bars set c, and the pulse moves √c points per unit of time (√c·Δt points per level): here √c1 = %1 and √c2 = %2. The printed ratios are (√c1 − √c2)/(√c1 + √c2), not (c1 − c2)/(c1 + c2).", "Στη λειτουργία βήμα βήμα οι μπάρες δίνουν το c, και ο παλμός κινείται √c σημεία ανά μονάδα χρόνου (√c·Δt σημεία ανά επίπεδο): εδώ √c1 = %1 και √c2 = %2. Οι τυπωμένοι λόγοι είναι (√c1 − √c2)/(√c1 + √c2), όχι (c1 − c2)/(c1 + c2)."},
     {Caption::SpeedRelationContinuous, "In this run the bars' c is the pulse's speed itself: c points per level (c/Δt per unit of time).", "Σε αυτή την κίνηση το c των μπαρών είναι η ίδια η ταχύτητα του παλμού: c σημεία ανά επίπεδο (c/Δt ανά μονάδα χρόνου)."},
+    {Caption::EventLeaves, "The pulse leaves the driven end.", "Ο παλμός ξεκινά από το άκρο που ταλαντώνεται."},
+    {Caption::EventReachesJunction, "The pulse reaches the junction.", "Ο παλμός φτάνει στο σημείο ένωσης των δύο χορδών."},
+    {Caption::EventReflectedBack, "The reflected part comes back %1, about %2 of the incoming height.", "Ο ανακλώμενος παλμός επιστρέφει %1, περίπου %2 του ύψους του προσπίπτοντος."},
+    {Caption::EventReflectedBackUnmeasured, "The reflected part comes back %1.", "Ο ανακλώμενος παλμός επιστρέφει %1."},
+    {Caption::EventNothingReflected, "Nothing is reflected at the junction.", "Στο σημείο ένωσης δεν ανακλάται τίποτα."},
+    {Caption::EventTransmittedOn, "The transmitted part goes on %1, about %2 of the incoming height.", "Ο διαδιδόμενος παλμός συνεχίζει %1, περίπου %2 του ύψους του προσπίπτοντος."},
+    {Caption::EventTransmittedOnUnmeasured, "The transmitted part goes on %1.", "Ο διαδιδόμενος παλμός συνεχίζει %1."},
+    {Caption::EventReachesFixedEnd, "The pulse reaches the fixed end.", "Ο παλμός φτάνει στο σταθερό άκρο."},
+    {Caption::EventReachesFreeEnd, "The pulse reaches the free end.", "Ο παλμός φτάνει στο ελεύθερο άκρο."},
+    {Caption::EventComesBack, "The pulse reflected at the end comes back %1, about %2 of the incoming height.", "Ο παλμός που ανακλάστηκε στο άκρο επιστρέφει %1, περίπου %2 του ύψους του προσπίπτοντος."},
+    {Caption::EventComesBackUnmeasured, "The pulse reflected at the end comes back %1.", "Ο παλμός που ανακλάστηκε στο άκρο επιστρέφει %1."},
+    {Caption::EventUpright, "upright", "όρθιος"},
+    {Caption::EventUpsideDown, "upside down", "ανεστραμμένος"},
     {Caption::ReflectedLabel, "REFLECTED= A0 X", "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X"},
     {Caption::ReflectedLabelAfterC1, "REFLECTED = A0 X", "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X"},
     {Caption::TransmittedLabel, " TRANSMITTED=  A0 X", " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"},
@@ -134,6 +148,20 @@ static_assert(firstEmptyRow() == kCount, "a caption has no text in one of its la
 const char* caption(Caption id, bool english) {
     const CaptionText& row = kCaptions[static_cast<std::size_t>(id)];
     return english ? row.english : row.greek;
+}
+
+std::string captionWith(Caption id, bool english, std::initializer_list<std::string> args) {
+    std::string text = caption(id, english);
+    // From the highest mark down, so that %1 is not taken for the start of %10.
+    for (std::size_t k = args.size(); k > 0; --k) {
+        const std::string mark = "%" + std::to_string(k);
+        const std::string& value = *(args.begin() + (k - 1));
+        for (std::size_t at = text.find(mark); at != std::string::npos;
+             at = text.find(mark, at + value.size())) {
+            text.replace(at, mark.size(), value);
+        }
+    }
+    return text;
 }
 
 }  // namespace palmos

@@ -4,6 +4,9 @@
 // mark what the instruments fill in.
 #pragma once
 
+#include <initializer_list>
+#include <string>
+
 namespace palmos {
 
 enum class Caption {
@@ -98,6 +101,22 @@ enum class Caption {
     SpeedRelationStep,
     SpeedRelationContinuous,
 
+    // The events of a run as a screen reader announces them; %1 is "upright"
+    // or "upside down", %2 the measured height over the incoming pulse's.
+    EventLeaves,
+    EventReachesJunction,
+    EventReflectedBack,
+    EventReflectedBackUnmeasured,
+    EventNothingReflected,
+    EventTransmittedOn,
+    EventTransmittedOnUnmeasured,
+    EventReachesFixedEnd,
+    EventReachesFreeEnd,
+    EventComesBack,
+    EventComesBackUnmeasured,
+    EventUpright,
+    EventUpsideDown,
+
     // The words of the two-media readouts; the English reflected label has a
     // blank before the equals sign when the c1 bar moves.
     ReflectedLabel,
@@ -111,5 +130,8 @@ enum class Caption {
 
 // The text of `id` in English or in Greek.
 const char* caption(Caption id, bool english);
+
+// The same with %1, %2... replaced by `args` in their order.
+std::string captionWith(Caption id, bool english, std::initializer_list<std::string> args);
 
 }  // namespace palmos
