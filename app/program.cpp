@@ -19,11 +19,67 @@ void Program::applyLanguage() {
     writeCaptions(windows_);
     if (!instruments_) {
         instruments_ = std::make_unique<RunInstruments>(windows_, session_, *this);
+        makePredictModes();
     }
     // The instruments' titles and texts, in the same language; their menus
     // read the caption table whenever they open.
     instruments_->retitle();
+    simplePredict_->retitle();
+    twoMediaPredict_->retitle();
     eisagogi1().Show();
+}
+
+// The step mode pauses as STOP pauses it and goes on as CONTINUE does; the
+// single string, which has no pause of its own, stops and restarts its timer
+// as the elliptic-equation button stops it.
+void Program::makePredictModes() {
+    Ypervola& simple = ypervola();
+    SimpleRun& simpleRun = session_.simpleRun;
+    simplePredict_ = std::make_unique<PredictMode>(
+        PredictedRun{
+            .name = Caption::PredictSimpleSolution,
+            .window = simple,
+            .run = simpleRun,
+            .events =
+                [&simpleRun] {
+                    return findRunEvents(
+                        simpleRun.simpleTable,
+                        singleStringEventRun(simpleRun.settings().end, simpleRun.lambda,
+                                             simpleRun.lastPoint, kLastSimpleLevel));
+                },
+            .pause = [&simple] { simple.Timer1.setEnabled(false); },
+            .resume =
+                [&simple, &simpleRun] {
+                    if (simpleRun.timeIndex <= kLastSimpleLevel) {
+                        simple.Timer1.setEnabled(true);
+                    }
+                },
+            .instruments = instruments_->simpleSolution()},
+        worksheet_, *this);
+
+    Dyomessa& twoMedia = dyomessa();
+    StepRun& stepRun = session_.stepRun;
+    twoMediaPredict_ = std::make_unique<PredictMode>(
+        PredictedRun{.name = Caption::PredictTwoMedia,
+                     .window = twoMedia,
+                     .run = stepRun,
+                     .events =
+                         [&stepRun] {
+                             const RunSettings& used = stepRun.settings();
+                             return findRunEvents(
+                                 stepRun.stepDisplacement,
+                                 twoMediaEventRun({.scheme = TwoMediaScheme::StepMode,
+                                                   .driveSpeed = used.driveSideSpeed,
+                                                   .farSpeed = used.farSideSpeed,
+                                                   .width = used.width,
+                                                   .height = used.height,
+                                                   .baseDepth = used.baseDepth,
+                                                   .end = used.end}));
+                         },
+                     .pause = [&twoMedia] { twoMedia.Command3_Click(); },
+                     .resume = [&twoMedia] { twoMedia.Command5_Click(); },
+                     .instruments = instruments_->twoMedia()},
+        worksheet_, *this);
 }
 
 void Program::showIntroduction() {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/instruments.h"
+#include "app/predict.h"
 #include "app/windows.h"
 #include "navigation/navigation.h"
 #include "session/session.h"
@@ -30,6 +31,10 @@ class Program final : public Navigation {
     // The instruments of each window, installed by the first applyLanguage.
     InstrumentSet& simpleSolutionInstruments() { return instruments_->simpleSolution(); }
     InstrumentSet& twoMediaInstruments() { return instruments_->twoMedia(); }
+    // Predict mode on each simulation window, made with the instruments.
+    PredictMode& simpleSolutionPredict() { return *simplePredict_; }
+    PredictMode& twoMediaPredict() { return *twoMediaPredict_; }
+    const Worksheet& worksheet() const { return worksheet_; }
 
     // What happened to the windows so far ("load <title>", "show <title>").
     const QStringList& windowHistory() const { return windows_.history(); }
@@ -46,11 +51,17 @@ class Program final : public Navigation {
     bool englishSelected() override;
 
   private:
-    // Declared in the order they are made; the instruments, which hold the
-    // windows' instrument sets, go first, the session last.
+    void makePredictModes();
+
+    // Declared in the order they are made; predict mode and the
+    // instruments, which hold the windows' instrument sets, go first, the
+    // session last.
     Session session_;
     ProgramWindows windows_;
     std::unique_ptr<RunInstruments> instruments_;
+    Worksheet worksheet_;
+    std::unique_ptr<PredictMode> simplePredict_;
+    std::unique_ptr<PredictMode> twoMediaPredict_;
 };
 
 }  // namespace palmos

@@ -54,6 +54,13 @@ void InstrumentMenu::fill() {
     add(Caption::SpaceTimeDiagram, actions_.spaceTimeDiagram);
     add(Caption::PointProbe, actions_.pointProbe);
     add(Caption::MeasuredRatios, actions_.measuredRatios);
+    if (actions_.predict) {
+        menu_->addSeparator();
+        QAction* predict = menu_->addAction(instrumentCaption(Caption::Predict, english),
+                                            actions_.predict);
+        predict->setCheckable(true);
+        predict->setChecked(actions_.predicting());
+    }
     menu_->addSeparator();
     add(Caption::SavePicture, actions_.savePicture);
     add(Caption::CopyData, actions_.copyData);
@@ -65,6 +72,11 @@ void InstrumentMenu::fill() {
             add(Caption::Detach, actions_.detach);
         }
     }
+}
+
+void InstrumentMenu::setPredict(std::function<bool()> predicting, std::function<void()> predict) {
+    actions_.predicting = std::move(predicting);
+    actions_.predict = std::move(predict);
 }
 
 void InstrumentMenu::popup(const QPoint& global) {

@@ -23,6 +23,10 @@ struct InstrumentActions {
     std::function<void()> detach = {};
     std::function<void()> dock = {};
     std::function<bool()> detached = {};
+    // Predict mode, a checked item of a simulation window's menu: whether it
+    // is on, and what switches it.
+    std::function<bool()> predicting = {};
+    std::function<void()> predict = {};
 };
 
 class InstrumentMenu : public QObject {
@@ -35,6 +39,8 @@ class InstrumentMenu : public QObject {
     // (a screen position) without waiting for a choice.
     void popup(const QPoint& global);
     QMenu* menu() const { return menu_; }
+    // Adds the predict item (`predicting` tells whether it is on).
+    void setPredict(std::function<bool()> predicting, std::function<void()> predict);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

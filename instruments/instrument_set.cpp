@@ -202,6 +202,15 @@ void InstrumentSet::openMeasuredRatios() {
     show(ratios_);
 }
 
+void InstrumentSet::openInstrument(QWidget* instrument, std::function<void()> copy) {
+    const char* const kAdopted = "palmosAdopted";
+    if (!instrument->property(kAdopted).toBool()) {
+        adopt(instrument, std::move(copy));
+        instrument->setProperty(kAdopted, true);
+    }
+    show(instrument);
+}
+
 void InstrumentSet::savePicture() {
     palmos::savePicture(window_, pictureName(window_), source_.english(), saveDialogs_);
 }

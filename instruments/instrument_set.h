@@ -67,6 +67,10 @@ class InstrumentSet : public QObject {
     void openMeasuredRatios();
     void savePicture();
     void copyData();
+    // Docks `instrument`, a window of another owner's, with the others, and
+    // shows it: the zoom, Escape and its own menu as every instrument has
+    // (its Copy data does `copy`).
+    void openInstrument(QWidget* instrument, std::function<void()> copy);
 
     InstrumentMenu* menu() const;
     // Where the instruments stand: docked in the window's free band, or

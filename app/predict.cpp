@@ -1,0 +1,216 @@
+#include "app/predict.h"
+
+#include <memory>
+
+#include "instruments/captions.h"
+#include "instruments/context_menu.h"
+#include "instruments/copy_data.h"
+#include "navigation/navigation.h"
+
+namespace palmos {
+
+namespace {
+
+QString text(Caption which, bool english) {
+    return instrumentCaption(which, english);
+}
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+PredictMode::PredictMode(PredictedRun run, Worksheet& worksheet, Navigation& navigation)
+    : run_(std::move(run)), worksheet_(worksheet), navigation_(navigation) {
+    filledId_ = run_.run.onFilled.subscribe([this](const RunSettings&) { filled(); });
+    shownId_ = run_.run.onLevelShown.subscribe([this](int level) { shown(level); });
+    worksheetId_ = worksheet_.changed.subscribe([this] { showWorksheet(); });
+    run_.instruments.menu()->setPredict([this] { return on_; }, [this] { setOn(!on_); });
+}
+
+PredictMode::~PredictMode() {
+    run_.run.onFilled.unsubscribe(filledId_);
+    run_.run.onLevelShown.unsubscribe(shownId_);
+    worksheet_.changed.unsubscribe(worksheetId_);
+    delete window_;
+}
+
+bool PredictMode::english() const {
+    return navigation_.englishSelected();
+}
+
+void PredictMode::setOn(bool on) {
+    on_ = on;
+    if (!on) {
+        if (window_) {
+            window_->close();
+        }
+        return;
+    }
+    if (window_.isNull()) {
+        window_ = new PredictWindow(&run_.window);
+        window_->onAnswer([this](int k) { answer(k); });
+        window_->onCopy(
+            [this] { copyToClipboard(fromUtf8(worksheetText(worksheet_.rows, english()))); });
+        window_->onSave([this] { saveWorksheet(); });
+    }
+    retitle();
+    showWorksheet();
+    // A run filled before predict mode came on asks from its next tick.
+    filled();
+    window_->tell(text(Caption::PredictWatch, english()));
+    run_.instruments.openInstrument(window_, [this] {
+        copyToClipboard(fromUtf8(worksheetText(worksheet_.rows, english())));
+    });
+}
+
+void PredictMode::retitle() {
+    if (window_) {
+        const bool en = english();
+        window_->setTexts(text(Caption::PredictTitle, en), text(Caption::PredictWorksheet, en),
+                          text(Caption::PredictCopy, en), text(Caption::PredictSave, en));
+        showWorksheet();
+    }
+}
+
+void PredictMode::filled() {
+    events_.clear();
+    pausedBefore_.clear();
+    asked_.clear();
+    open_.reset();
+    if (on_ && run_.run.filled()) {
+        events_ = run_.events();
+    }
+    if (window_ && on_) {
+        window_->tell(text(Caption::PredictWatch, english()));
+    }
+}
+
+// The last tick before the pulse reaches the junction or the far end pauses
+// the run and asks; a tick past what a question asked about tells what
+// happened.
+void PredictMode::shown(int level) {
+    if (!on_) {
+        return;
+    }
+    reveal(level);
+    for (std::size_t k = 0; k < events_.size(); ++k) {
+        const RunEvent& event = events_[k];
+        if (pausesBefore(event.kind) && !pausedBefore_.contains(k) &&
+            lastTickBefore(event, level, run_.run.levelsPerTick)) {
+            pausedBefore_.insert(k);
+            run_.pause();
+            ask(event);
+            return;
+        }
+    }
+}
+
+void PredictMode::ask(const RunEvent& event) {
+    const bool en = english();
+    const std::vector<Question> questions = questionsBefore(event.kind);
+    int& turn = turns_[event.kind == RunEventKind::ReachesJunction ? 0 : 1];
+    const Question question = questions[static_cast<std::size_t>(turn++) % questions.size()];
+    worksheet_.rows.push_back(
+        {.window = run_.name, .settings = run_.run.settings(), .question = question});
+    const std::size_t row = worksheet_.rows.size() - 1;
+    asked_.push_back({.row = row, .outcome = outcomeOf(question, events_, en)});
+    open_ = row;
+
+    const QString end = text(
+        event.end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, en);
+    QStringList answers;
+    for (const Caption answer : answerCaptions(question)) {
+        answers << text(answer, en);
+    }
+    QString asking = text(questionCaption(question), en);
+    if (event.kind == RunEventKind::ReachesEnd) {
+        asking = asking.arg(end);
+    }
+    window_->ask(asking, answers);
+    run_.instruments.openInstrument(window_, {});
+    worksheet_.changed();
+}
+
+void PredictMode::answer(int k) {
+    if (!open_) {
+        return;
+    }
+    const std::size_t row = *open_;
+    open_.reset();
+    worksheet_.rows[row].answer = k;
+    tellAnswer(row);
+    worksheet_.changed();
+    run_.resume();
+}
+
+void PredictMode::reveal(int level) {
+    bool changed = false;
+    for (Asked& asked : asked_) {
+        if (!asked.revealed && asked.outcome && level >= asked.outcome->level) {
+            asked.revealed = true;
+            worksheet_.rows[asked.row].outcome = asked.outcome;
+            if (open_ == asked.row) {
+                open_.reset();
+            }
+            tellAnswer(asked.row);
+            changed = true;
+        }
+    }
+    if (changed) {
+        worksheet_.changed();
+    }
+}
+
+// The answer given, then what the run did, or that it is still to come.
+void PredictMode::tellAnswer(std::size_t row) {
+    const bool en = english();
+    const Prediction& prediction = worksheet_.rows[row];
+    const std::vector<Caption> answers = answerCaptions(prediction.question);
+    const auto answerText = [&](int k) {
+        return k >= 0 && k < static_cast<int>(answers.size())
+                   ? text(answers[static_cast<std::size_t>(k)], en)
+                   : text(Caption::PredictNotAnswered, en);
+    };
+    QString told = text(Caption::PredictYourAnswer, en).arg(answerText(prediction.answer));
+    const Asked* asked = nullptr;
+    for (const Asked& a : asked_) {
+        if (a.row == row) {
+            asked = &a;
+        }
+    }
+    if (asked != nullptr && !asked->outcome) {
+        told += QLatin1Char(' ') + text(Caption::PredictBeyondRun, en);
+    } else if (!prediction.outcome) {
+        told += QLatin1Char(' ') + text(Caption::PredictWatch, en);
+    } else {
+        const Outcome& outcome = *prediction.outcome;
+        told += QLatin1Char(' ') + text(Caption::PredictRunDid, en)
+                                       .arg(answerText(outcome.answer),
+                                            fromUtf8(outcome.measured), fromUtf8(outcome.formula));
+        if (prediction.answer >= 0) {
+            told += QLatin1Char(' ') +
+                    text(prediction.answer == outcome.answer ? Caption::PredictAgrees
+                                                             : Caption::PredictDiffers,
+                         en);
+        }
+    }
+    if (window_) {
+        window_->tell(told);
+    }
+}
+
+void PredictMode::showWorksheet() {
+    if (window_) {
+        window_->setWorksheet(fromUtf8(worksheetText(worksheet_.rows, english())));
+    }
+}
+
+void PredictMode::saveWorksheet() {
+    const bool en = english();
+    const std::unique_ptr<QWidget> page = window_->worksheetPage(text(Caption::PredictTitle, en));
+    savePicture(page.get(), QStringLiteral("worksheet"), en, saveDialogs_);
+}
+
+}  // namespace palmos

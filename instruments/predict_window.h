@@ -1,0 +1,68 @@
+// The predict window: the question a run asks before its pulse reaches the
+// junction or the far end, a button for each answer, then the answer beside
+// what the run did; below, the session's worksheet, which its buttons copy
+// as tab-separated text or save as a picture to hand in. It only shows and
+// reports the student's choices; whoever owns it decides what they do.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class QHBoxLayout;
+
+namespace palmos {
+
+class PredictWindow : public QWidget {
+  public:
+    explicit PredictWindow(QWidget* parent = nullptr);
+
+    // Asks `question`, one button an answer; the first answer has the
+    // keyboard. The answer chosen is handed to onAnswer (its index).
+    void ask(const QString& question, const QStringList& answers);
+    // Instead of a question: `text` (the answer given, what the run did).
+    void tell(const QString& text);
+    // The worksheet's rows, as a table with `header` (tab-separated text).
+    void setWorksheet(const QString& tabSeparated);
+    void setTexts(const QString& title, const QString& worksheet, const QString& copy,
+                  const QString& save);
+
+    void onAnswer(std::function<void(int)> answered) { answered_ = std::move(answered); }
+    void onCopy(std::function<void()> copy) { copy_ = std::move(copy); }
+    void onSave(std::function<void()> save) { save_ = std::move(save); }
+
+    const QString& question() const { return question_; }
+    const QString& told() const { return told_; }
+    // The answer buttons shown now.
+    const std::vector<QPushButton*>& answerButtons() const { return buttons_; }
+    // The worksheet as a picture of its own, with `heading` above it: what
+    // Save worksheet... writes.
+    std::unique_ptr<QWidget> worksheetPage(const QString& heading) const;
+
+  private:
+    void clearAnswers();
+
+    QLabel* questionLabel_;
+    QHBoxLayout* answers_;
+    std::vector<QPushButton*> buttons_;
+    QLabel* worksheetTitle_;
+    QLabel* worksheet_;
+    QPushButton* copyButton_;
+    QPushButton* saveButton_;
+    QString question_;
+    QString told_;
+    std::function<void(int)> answered_;
+    std::function<void()> copy_;
+    std::function<void()> save_;
+};
+
+// The worksheet's tab-separated text as an HTML table, its first row the
+// header.
+QString worksheetTable(const QString& tabSeparated);
+
+}  // namespace palmos
