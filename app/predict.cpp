@@ -60,9 +60,8 @@ void PredictMode::setOn(bool on) {
     // A run filled before predict mode came on asks from its next tick.
     filled();
     window_->tell(text(Caption::PredictWatch, english()));
-    run_.instruments.openInstrument(window_, [this] {
-        copyToClipboard(fromUtf8(worksheetText(worksheet_.rows, english())));
-    });
+    run_.instruments.openInstrument(
+        window_, [this] { copyToClipboard(fromUtf8(worksheetText(worksheet_.rows, english()))); });
 }
 
 void PredictMode::retitle() {
@@ -118,8 +117,8 @@ void PredictMode::ask(const RunEvent& event) {
     asked_.push_back({.row = row, .outcome = outcomeOf(question, events_, en)});
     open_ = row;
 
-    const QString end = text(
-        event.end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, en);
+    const QString end =
+        text(event.end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, en);
     QStringList answers;
     for (const Caption answer : answerCaptions(question)) {
         answers << text(answer, en);
@@ -154,7 +153,10 @@ void PredictMode::reveal(int level) {
             if (open_ == asked.row) {
                 open_.reset();
             }
-            tellAnswer(asked.row);
+            // A question still waiting for its answer keeps the window.
+            if (!open_) {
+                tellAnswer(asked.row);
+            }
             changed = true;
         }
     }
@@ -187,13 +189,13 @@ void PredictMode::tellAnswer(std::size_t row) {
     } else {
         const Outcome& outcome = *prediction.outcome;
         told += QLatin1Char(' ') + text(Caption::PredictRunDid, en)
-                                       .arg(answerText(outcome.answer),
-                                            fromUtf8(outcome.measured), fromUtf8(outcome.formula));
+                                       .arg(answerText(outcome.answer), fromUtf8(outcome.measured),
+                                            fromUtf8(outcome.formula));
         if (prediction.answer >= 0) {
-            told += QLatin1Char(' ') +
-                    text(prediction.answer == outcome.answer ? Caption::PredictAgrees
-                                                             : Caption::PredictDiffers,
-                         en);
+            told += QLatin1Char(' ') + text(prediction.answer == outcome.answer
+                                                ? Caption::PredictAgrees
+                                                : Caption::PredictDiffers,
+                                            en);
         }
     }
     if (window_) {
@@ -203,7 +205,9 @@ void PredictMode::tellAnswer(std::size_t row) {
 
 void PredictMode::showWorksheet() {
     if (window_) {
-        window_->setWorksheet(fromUtf8(worksheetText(worksheet_.rows, english())));
+        const bool en = english();
+        window_->setWorksheet(fromUtf8(worksheetText(worksheet_.rows, en, false)),
+                              fromUtf8(worksheetText(worksheet_.rows, en)));
     }
 }
 

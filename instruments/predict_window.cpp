@@ -23,34 +23,40 @@ QString worksheetTable(const QString& tabSeparated) {
     return html + QStringLiteral("</table>");
 }
 
+// The question and its answers on the left, the worksheet on the right: the
+// window docks in a wide band below the string.
 PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
+    auto* asking = new QVBoxLayout;
+    layout->addLayout(asking, 2);
     questionLabel_ = new QLabel(this);
     questionLabel_->setWordWrap(true);
     questionLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                             Qt::TextSelectableByKeyboard);
-    layout->addWidget(questionLabel_);
-    answers_ = new QHBoxLayout;
-    layout->addLayout(answers_);
+    asking->addWidget(questionLabel_);
+    answers_ = new QVBoxLayout;
+    asking->addLayout(answers_);
+    asking->addStretch();
 
+    auto* sheet = new QVBoxLayout;
+    layout->addLayout(sheet, 3);
     worksheetTitle_ = new QLabel(this);
-    layout->addWidget(worksheetTitle_);
+    sheet->addWidget(worksheetTitle_);
     worksheet_ = new QLabel(this);
     worksheet_->setTextFormat(Qt::RichText);
     worksheet_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(worksheet_);
     scroll->setWidgetResizable(true);
-    layout->addWidget(scroll, 1);
+    sheet->addWidget(scroll, 1);
     worksheetTitle_->setBuddy(scroll);
-
     auto* buttons = new QHBoxLayout;
     copyButton_ = new QPushButton(this);
     saveButton_ = new QPushButton(this);
     buttons->addWidget(copyButton_);
     buttons->addWidget(saveButton_);
     buttons->addStretch();
-    layout->addLayout(buttons);
+    sheet->addLayout(buttons);
     connect(copyButton_, &QPushButton::clicked, this, [this] {
         if (copy_) {
             copy_();
@@ -61,7 +67,7 @@ PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
             save_();
         }
     });
-    resize(560, 300);
+    resize(720, 240);
 }
 
 void PredictWindow::clearAnswers() {
@@ -101,8 +107,9 @@ void PredictWindow::tell(const QString& text) {
     questionLabel_->setAccessibleName(text);
 }
 
-void PredictWindow::setWorksheet(const QString& tabSeparated) {
-    worksheet_->setText(worksheetTable(tabSeparated));
+void PredictWindow::setWorksheet(const QString& shown, const QString& whole) {
+    worksheet_->setText(worksheetTable(shown));
+    wholeWorksheet_ = whole;
 }
 
 void PredictWindow::setTexts(const QString& title, const QString& worksheet, const QString& copy,
@@ -116,7 +123,8 @@ void PredictWindow::setTexts(const QString& title, const QString& worksheet, con
 std::unique_ptr<QWidget> PredictWindow::worksheetPage(const QString& heading) const {
     auto page = std::make_unique<QLabel>();
     page->setTextFormat(Qt::RichText);
-    page->setText(QStringLiteral("<h3>%1</h3>%2").arg(heading.toHtmlEscaped(), worksheet_->text()));
+    page->setText(QStringLiteral("<h3>%1</h3>%2")
+                      .arg(heading.toHtmlEscaped(), worksheetTable(wholeWorksheet_)));
     page->setMargin(12);
     page->setAutoFillBackground(true);
     page->setFont(font());

@@ -14,7 +14,7 @@
 
 class QLabel;
 class QPushButton;
-class QHBoxLayout;
+class QVBoxLayout;
 
 namespace palmos {
 
@@ -27,8 +27,9 @@ class PredictWindow : public QWidget {
     void ask(const QString& question, const QStringList& answers);
     // Instead of a question: `text` (the answer given, what the run did).
     void tell(const QString& text);
-    // The worksheet's rows, as a table with `header` (tab-separated text).
-    void setWorksheet(const QString& tabSeparated);
+    // The worksheet shown, and the one Save worksheet... writes: tab-separated
+    // text whose first row is the header.
+    void setWorksheet(const QString& shown, const QString& whole);
     void setTexts(const QString& title, const QString& worksheet, const QString& copy,
                   const QString& save);
 
@@ -48,10 +49,11 @@ class PredictWindow : public QWidget {
     void clearAnswers();
 
     QLabel* questionLabel_;
-    QHBoxLayout* answers_;
+    QVBoxLayout* answers_;
     std::vector<QPushButton*> buttons_;
     QLabel* worksheetTitle_;
     QLabel* worksheet_;
+    QString wholeWorksheet_;
     QPushButton* copyButton_;
     QPushButton* saveButton_;
     QString question_;

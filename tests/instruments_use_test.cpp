@@ -343,11 +343,12 @@ TEST_F(Instruments, FollowTheLanguageAndTheZoom) {
         items.append(item->text());
     }
     instruments.menu()->menu()->close();
-    EXPECT_EQ(items,
-              (QStringList{QStringLiteral("Διάγραμμα χώρου-χρόνου"),
-                           QStringLiteral("Ανιχνευτής σημείου"), QStringLiteral("Μετρημένοι λόγοι"),
-                           QString(), QStringLiteral("Αποθήκευση εικόνας..."),
-                           QStringLiteral("Αντιγραφή δεδομένων")}));
+    EXPECT_EQ(
+        items,
+        (QStringList{QStringLiteral("Διάγραμμα χώρου-χρόνου"), QStringLiteral("Ανιχνευτής σημείου"),
+                     QStringLiteral("Μετρημένοι λόγοι"), QString(), QStringLiteral("Πρόβλεψη"),
+                     QString(), QStringLiteral("Αποθήκευση εικόνας..."),
+                     QStringLiteral("Αντιγραφή δεδομένων")}));
 
     const double before = instruments.pointProbeWindow()->font().pointSizeF();
     ui::setZoom(2 * ui::zoom());

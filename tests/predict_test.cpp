@@ -16,7 +16,9 @@ namespace {
 
 class PredictTest : public testing_support::ProgramTest {
   protected:
-    void SetUp() override { ui::dispatch([this] { ApplyLanguage(); }); }
+    void SetUp() override {
+        ui::dispatch([this] { ApplyLanguage(); });
+    }
 
     void click(QAbstractButton& button) { QTest::mouseClick(&button, Qt::LeftButton); }
 
@@ -65,8 +67,7 @@ TEST_P(StepModePauses, OnTheLastTickBeforeEachEvent) {
         EXPECT_TRUE(window.Command7.isVisible());  // the pause of STOP
         const int shown = stepRun.levelShown();
         EXPECT_FALSE(reached(stepRun.stepDisplacement, point, shown, 60, 1501)) << point;
-        EXPECT_TRUE(reached(stepRun.stepDisplacement, point, shown + interval, 60, 1501))
-            << point;
+        EXPECT_TRUE(reached(stepRun.stepDisplacement, point, shown + interval, 60, 1501)) << point;
         ASSERT_FALSE(predict.window()->question().isEmpty());
         ASSERT_GE(predict.window()->answerButtons().size(), 2u);
         click(*predict.window()->answerButtons().front());

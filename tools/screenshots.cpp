@@ -85,8 +85,40 @@ int main(int argc, char* argv[]) {
         instrument->close();
     }
 
+    // A predict-observe-explain lesson: the run stops before the junction
+    // and asks; the student answers; the run shows what happened.
+    PredictMode& predict = program.twoMediaPredict();
+    predict.setOn(true);
+    const auto playUntilPaused = [&dyomessa] {
+        for (int tick = 0; tick < 2000 && dyomessa().Timer2.isTicking(); ++tick) {
+            dyomessa().Timer2.fire();
+        }
+    };
+    click(dyomessa().Command2);
+    playUntilPaused();
+    save(dyomessa(), folder, "predict-paused.png");
+    save(*predict.window(), folder, "predict-question.png");
+    predict.answer(1);
+    for (int tick = 0;
+         tick < 2000 && !predict.window()->told().contains(QStringLiteral("The run:")); ++tick) {
+        dyomessa().Timer2.fire();
+    }
+    click(dyomessa().Command3);
+    save(*predict.window(), folder, "predict-outcome.png");
+    predict.setOn(false);
+
     click(dyomessa().Command4);
     click(eisagogi1().Option2);
     save(eisagogi1(), folder, "introduction-greek.png");
+
+    click(eisagogi1().MESADYO);
+    ui::dispatch([&dyomessa] {
+        dyomessa().cmeso1.setValue(120);
+        dyomessa().cmesso2.setValue(20);
+    });
+    predict.setOn(true);
+    click(dyomessa().Command2);
+    playUntilPaused();
+    save(*predict.window(), folder, "predict-question-greek.png");
     return 0;
 }

@@ -97,22 +97,35 @@ std::optional<Outcome> firstOf(const RunEvent& split, bool english) {
 
 }  // namespace
 
-Caption questionCaption(Question question) {
+Caption questionCaption(Question question, bool inFull) {
+    // Each question's caption is followed by its short name's, six rows on.
+    constexpr int kToShort = static_cast<int>(Caption::QuestionReflectedWayShort) -
+                             static_cast<int>(Caption::QuestionReflectedWay);
+    static_assert(static_cast<int>(Caption::QuestionEndHeightShort) -
+                      static_cast<int>(Caption::QuestionEndHeight) ==
+                  kToShort);
+    Caption full = Caption::QuestionReflectedWay;
     switch (question) {
         case Question::ReflectedWay:
-            return Caption::QuestionReflectedWay;
+            full = Caption::QuestionReflectedWay;
+            break;
         case Question::TransmittedHeight:
-            return Caption::QuestionTransmittedHeight;
+            full = Caption::QuestionTransmittedHeight;
+            break;
         case Question::TransmittedWidth:
-            return Caption::QuestionTransmittedWidth;
+            full = Caption::QuestionTransmittedWidth;
+            break;
         case Question::ArrivesFirst:
-            return Caption::QuestionArrivesFirst;
+            full = Caption::QuestionArrivesFirst;
+            break;
         case Question::EndWay:
-            return Caption::QuestionEndWay;
+            full = Caption::QuestionEndWay;
+            break;
         case Question::EndHeight:
-            return Caption::QuestionEndHeight;
+            full = Caption::QuestionEndHeight;
+            break;
     }
-    return Caption::QuestionReflectedWay;
+    return inFull ? full : static_cast<Caption>(static_cast<int>(full) + kToShort);
 }
 
 std::vector<Caption> answerCaptions(Question question) {
@@ -178,7 +191,7 @@ std::optional<Outcome> outcomeOf(Question question, const std::vector<RunEvent>&
     return std::nullopt;
 }
 
-std::string worksheetText(const std::vector<Prediction>& predictions, bool english) {
+std::string worksheetText(const std::vector<Prediction>& predictions, bool english, bool inFull) {
     std::string text = std::string(caption(Caption::PredictWorksheetHeader, english)) + "\n";
     for (const Prediction& p : predictions) {
         const RunSettings& s = p.settings;
@@ -199,7 +212,7 @@ std::string worksheetText(const std::vector<Prediction>& predictions, bool engli
             twoMedia ? std::to_string(s.height) : std::string(),
             twoMedia ? std::to_string(s.width) : std::string(),
             end,
-            captionWith(questionCaption(p.question), english, {end}),
+            captionWith(questionCaption(p.question, inFull), english, {end}),
             answerText(p.answer),
             p.outcome ? answerText(p.outcome->answer) : std::string(),
             p.outcome ? p.outcome->measured : std::string(),

@@ -23,8 +23,9 @@ enum class Question {
     EndHeight,          // the pulse from the far end: higher, lower, as high?
 };
 
-// The question's text and its answers, in their order.
-Caption questionCaption(Question question);
+// The question's text (or a few words that name it) and its answers, in
+// their order.
+Caption questionCaption(Question question, bool inFull = true);
 std::vector<Caption> answerCaptions(Question question);
 
 // The pauses: before the pulse reaches the junction and before it reaches
@@ -62,7 +63,9 @@ struct Prediction {
 
 // The worksheet as tab-separated text: a header row, then one row a
 // prediction: run, c1, c2 (as the bars name them), height, width, end,
-// question, answer, what the run did, measured, formula.
-std::string worksheetText(const std::vector<Prediction>& predictions, bool english);
+// question (in full, or named in a few words), answer, what the run did,
+// measured, formula.
+std::string worksheetText(const std::vector<Prediction>& predictions, bool english,
+                          bool inFull = true);
 
 }  // namespace palmos

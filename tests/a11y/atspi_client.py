@@ -58,6 +58,8 @@ INSTRUMENT_ITEMS = {
            "Αποθήκευση εικόνας...", "Αντιγραφή δεδομένων"],
 }
 INSTRUMENTS_OPENED = (0, 2)
+# Predict mode, a checked item after the instruments.
+PREDICT_ITEM = {"en": "Predict", "el": "Πρόβλεψη"}
 F10 = 0xffc7
 ESCAPE = 0xff1b
 SHIFT_MASK = 1
@@ -326,12 +328,13 @@ def open_instrument_menu(app, watch, lang):
     key(F10, SHIFT_MASK)
     menu = wait_for("the instruments' menu after Shift+F10",
                     lambda: watch.menu if showing(watch.menu) else None)
-    expected = [(pyatspi.ROLE_MENU_ITEM, caption) for caption in INSTRUMENT_ITEMS[lang]]
+    captions = INSTRUMENT_ITEMS[lang][:3] + [PREDICT_ITEM[lang]] + INSTRUMENT_ITEMS[lang][3:]
+    expected = [(pyatspi.ROLE_MENU_ITEM, caption) for caption in captions]
     try:
         wait_for("the menu's items", lambda: menu_items(menu) == expected, 2.0)
     except Failure:
         raise Failure(f"the instruments' menu shows {[name for _, name in menu_items(menu)]}, "
-                      f"not {INSTRUMENT_ITEMS[lang]}") from None
+                      f"not {captions}") from None
     return menu
 
 

@@ -195,6 +195,7 @@ void walkInstruments(QWidget& window, const InstrumentSet& set,
     for (const Instrument* instrument : instruments) {
         items << caption(*instrument);
     }
+    items << (english ? QStringLiteral("Predict") : QStringLiteral("Πρόβλεψη"));
     items << (english ? QStringLiteral("Save picture...") : QStringLiteral("Αποθήκευση εικόνας..."))
           << (english ? QStringLiteral("Copy data") : QStringLiteral("Αντιγραφή δεδομένων"));
     bool first = true;
