@@ -36,25 +36,24 @@ void Program::makePredictModes() {
     Ypervola& simple = ypervola();
     SimpleRun& simpleRun = session_.simpleRun;
     simplePredict_ = std::make_unique<PredictMode>(
-        PredictedRun{
-            .name = Caption::PredictSimpleSolution,
-            .window = simple,
-            .run = simpleRun,
-            .events =
-                [&simpleRun] {
-                    return findRunEvents(
-                        simpleRun.simpleTable,
-                        singleStringEventRun(simpleRun.settings().end, simpleRun.lambda,
-                                             simpleRun.lastPoint, kLastSimpleLevel));
-                },
-            .pause = [&simple] { simple.Timer1.setEnabled(false); },
-            .resume =
-                [&simple, &simpleRun] {
-                    if (simpleRun.timeIndex <= kLastSimpleLevel) {
-                        simple.Timer1.setEnabled(true);
-                    }
-                },
-            .instruments = instruments_->simpleSolution()},
+        PredictedRun{.name = Caption::PredictSimpleSolution,
+                     .window = simple,
+                     .run = simpleRun,
+                     .events =
+                         [&simpleRun] {
+                             return findRunEvents(
+                                 simpleRun.simpleTable,
+                                 singleStringEventRun(simpleRun.settings().end, simpleRun.lambda,
+                                                      simpleRun.lastPoint, kLastSimpleLevel));
+                         },
+                     .pause = [&simple] { simple.Timer1.setEnabled(false); },
+                     .resume =
+                         [&simple, &simpleRun] {
+                             if (simpleRun.timeIndex <= kLastSimpleLevel) {
+                                 simple.Timer1.setEnabled(true);
+                             }
+                         },
+                     .instruments = instruments_->simpleSolution()},
         worksheet_, *this);
 
     Dyomessa& twoMedia = dyomessa();
