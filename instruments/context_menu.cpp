@@ -56,8 +56,8 @@ void InstrumentMenu::fill() {
     add(Caption::MeasuredRatios, actions_.measuredRatios);
     if (actions_.predict) {
         menu_->addSeparator();
-        QAction* predict = menu_->addAction(instrumentCaption(Caption::Predict, english),
-                                            actions_.predict);
+        QAction* predict =
+            menu_->addAction(instrumentCaption(Caption::Predict, english), actions_.predict);
         predict->setCheckable(true);
         predict->setChecked(actions_.predicting());
     }
