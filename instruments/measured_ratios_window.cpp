@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -76,11 +77,19 @@ QString ratiosText(const RatiosView& view, bool english) {
 MeasuredRatiosWindow::MeasuredRatiosWindow(const QString& title, const QString& notPrepared,
                                            bool english, QWidget* parent)
     : QWidget(parent, Qt::Window) {
-    auto* layout = new QVBoxLayout(this);
+    // The paragraphs scroll where the window is docked in a narrow band.
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget(scroll);
+    scroll->setWidget(page);
+    (new QVBoxLayout(this))->addWidget(scroll);
+    auto* layout = new QVBoxLayout(page);
+    paragraphsLayout_ = layout;
     // The printed ratios, the measured ones, how they were measured, the
     // speeds and what the bars' c has to do with them.
     for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new QLabel(page);
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -111,7 +120,7 @@ QString MeasuredRatiosWindow::text() const {
 
 void MeasuredRatiosWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
-        layout()->setSpacing(QFontMetrics(font()).height());
+        paragraphsLayout_->setSpacing(QFontMetrics(font()).height());
     }
     QWidget::changeEvent(event);
 }

@@ -11,6 +11,7 @@
 #include "two_media/measured_ratios.h"
 
 class QLabel;
+class QVBoxLayout;
 
 namespace palmos {
 
@@ -63,6 +64,7 @@ class MeasuredRatiosWindow : public QWidget {
     bool english_ = true;
     QString text_;
     std::vector<QLabel*> labels_;
+    QVBoxLayout* paragraphsLayout_ = nullptr;
 };
 
 }  // namespace palmos

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/program.h"
+#include "instruments/dock.h"
 #include "ui/events.h"
 
 namespace {
@@ -77,7 +78,10 @@ int main(int argc, char* argv[]) {
     instruments.pointProbeWindow()->addProbe(40);
     instruments.pointProbeWindow()->addProbe(20);
     save(*instruments.pointProbeWindow(), folder, "point-probe.png");
+    // Detached, at its own size: the whole account, the speeds included.
     instruments.openMeasuredRatios();
+    instruments.dock().detach(instruments.measuredRatiosWindow());
+    instruments.measuredRatiosWindow()->resize(720, 720);
     save(*instruments.measuredRatiosWindow(), folder, "measured-ratios.png");
     for (QWidget* instrument : std::initializer_list<QWidget*>{
              instruments.spaceTimeWindow(), instruments.pointProbeWindow(),
