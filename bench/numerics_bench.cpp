@@ -12,6 +12,7 @@
 #include "core/level_table.h"
 #include "elliptic/solver.h"
 #include "single_string/solver.h"
+#include "two_media/run_events.h"
 #include "two_media/solver.h"
 #include "two_media/step_mode.h"
 
@@ -103,6 +104,20 @@ void StepModeTables(benchmark::State& state) {
         [&] { solveBareStep(plain); });
 }
 
+// --- What predict mode and the spoken run read of a step-mode run when it
+// is filled: its events, each part measured against the same run without a
+// junction, and the measured ratios.
+
+void StepRunEvents(benchmark::State& state) {
+    StepTables tables;
+    const palmos::RatioRun run{.driveSpeed = 0.2, .farSpeed = 1.2};
+    palmos::solveStepMode(tables.u, tables.v, tables.s, {.c1 = run.farSpeed, .c2 = run.driveSpeed});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            palmos::findRunEvents(tables.u, palmos::twoMediaEventRun(run)).size());
+    }
+}
+
 // --- Over-relaxation until the tolerance (157 sweeps).
 
 void SorSolution(benchmark::State& state) {
@@ -176,6 +191,7 @@ BENCHMARK(TwoMediaTable)->Iterations(4000);
 BENCHMARK(StepModeTables)->Iterations(2000);
 BENCHMARK(SorSolution)->Iterations(300);
 BENCHMARK(SimpleCheck)->Iterations(4000);
+BENCHMARK(StepRunEvents)->Iterations(200)->Repetitions(bench::kRepetitions);
 
 int main(int argc, char* argv[]) {
     benchmark::Initialize(&argc, argv);
@@ -193,6 +209,7 @@ int main(int argc, char* argv[]) {
          {"Two-media table (2500 levels)", "TwoMediaTable", 2.0, true},
          {"Step-mode preparation (u, v, s; 1501 levels)", "StepModeTables", 2.0, true},
          {"SOR solution (157 sweeps)", "SorSolution", 5.0, true},
-         {"Check pass of one tick (timeIndex 200, interval 2)", "SimpleCheck", 0.0, true}});
+         {"Check pass of one tick (timeIndex 200, interval 2)", "SimpleCheck", 0.0, true},
+         {"A step-mode run's events, measured, at its START", "StepRunEvents", 10.0, false}});
     return met ? 0 : 3;
 }

@@ -192,17 +192,20 @@ const char* caption(Caption id, bool english) {
 }
 
 std::string captionWith(Caption id, bool english, std::initializer_list<std::string> args) {
-    std::string text = caption(id, english);
-    // From the highest mark down, so that %1 is not taken for the start of %10.
-    for (std::size_t k = args.size(); k > 0; --k) {
-        const std::string mark = "%" + std::to_string(k);
-        const std::string& value = *(args.begin() + (k - 1));
-        for (std::size_t at = text.find(mark); at != std::string::npos;
-             at = text.find(mark, at + value.size())) {
-            text.replace(at, mark.size(), value);
+    const std::string text = caption(id, english);
+    std::string filled;
+    // %1..%9 name the arguments; anything else after a % stays as it is.
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char next = at + 1 < text.size() ? text[at + 1] : '\0';
+        const auto k = static_cast<std::size_t>(next - '1');
+        if (text[at] == '%' && next >= '1' && next <= '9' && k < args.size()) {
+            filled += *(args.begin() + k);
+            ++at;
+        } else {
+            filled += text[at];
         }
     }
-    return text;
+    return filled;
 }
 
 }  // namespace palmos
