@@ -3,7 +3,11 @@
 // asks, goes on when answered and then puts what happened beside the answer.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -111,6 +115,38 @@ TEST_F(PredictTest, TheSingleStringPausesBeforeItsEndOnlyWhenPredicting) {
         program.simpleSolutionPredict().answer(1);
         EXPECT_TRUE(window.Timer1.Enabled());
     }
+}
+
+// The worksheet goes onto the clipboard as tab-separated text, and into a
+// picture with every question in full, wider than it is high.
+TEST_F(PredictTest, TheWorksheetIsCopiedAndSaved) {
+    click(eisagogi1().APLO);
+    PredictMode& predict = program.simpleSolutionPredict();
+    predict.setOn(true);
+    click(ypervola().Command1);
+    for (int tick = 0; tick < 1000 && ypervola().Timer1.Enabled(); ++tick) {
+        ypervola().Timer1.fire();
+    }
+    predict.answer(1);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("worksheet.png"));
+    predict.setSaveDialogs(
+        {.askFileName = [&](QWidget*, const QString&, const QString&) { return path; },
+         .reportFailure = [](QWidget*, const QString&, const QString&) { FAIL(); }});
+    QGuiApplication::clipboard()->clear();
+    for (QPushButton* button : predict.window()->findChildren<QPushButton*>()) {
+        if (button->text() == "Copy worksheet" || button->text() == "Save worksheet...") {
+            click(*button);
+        }
+    }
+    const QStringList rows = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[0].startsWith("Run\tc1\tc2\tHeight"));
+    EXPECT_TRUE(rows[1].startsWith("Simple solution\t0.30\t0.30\t\t\tfixed\tThe pulse is about"));
+    EXPECT_TRUE(rows[1].contains("\tUpside down\t"));
+    const QImage picture(path);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(picture.width(), picture.height());
 }
 
 }  // namespace
