@@ -133,7 +133,8 @@ void PredictMode::ask(const RunEvent& event) {
 }
 
 void PredictMode::answer(int k) {
-    if (!open_) {
+    if (!open_ || k >= static_cast<int>(answerCaptions(worksheet_.rows[*open_].question).size()) ||
+        k < 0) {
         return;
     }
     const std::size_t row = *open_;

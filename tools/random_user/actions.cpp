@@ -81,6 +81,18 @@ void useInstruments(Program& p, unsigned value) {
     }
 }
 
+// Switches predict mode on either simulation window, or answers its open
+// question (an answer it does not offer is ignored).
+void usePredictMode(Program& p, unsigned value) {
+    PredictMode& predict = value % 2 == 0 ? p.simpleSolutionPredict() : p.twoMediaPredict();
+    const int choice = static_cast<int>((value / 2) % 4);
+    if (choice == 0) {
+        predict.setOn(!predict.on());
+    } else {
+        predict.answer(choice - 1);
+    }
+}
+
 }  // namespace
 
 const std::vector<ActionKind>& actionKinds() {
@@ -147,6 +159,7 @@ const std::vector<ActionKind>& actionKinds() {
                  }
              }
          }},
+        {"predict", kNone, [](Program& p, unsigned v) { usePredictMode(p, v); }},
     };
     return kinds;
 }
