@@ -8,6 +8,7 @@
 
 #include "core/format.h"
 #include "instruments/captions.h"
+#include "instruments/named_scroll_area.h"
 
 namespace palmos {
 
@@ -78,7 +79,8 @@ MeasuredRatiosWindow::MeasuredRatiosWindow(const QString& title, const QString& 
                                            bool english, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     // The paragraphs scroll where the window is docked in a narrow band.
-    auto* scroll = new QScrollArea(this);
+    scroll_ = new QScrollArea(this);
+    QScrollArea* scroll = scroll_;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* page = new QWidget(scroll);
@@ -109,6 +111,7 @@ void MeasuredRatiosWindow::setRatios(const std::optional<RatiosView>& view) {
 void MeasuredRatiosWindow::setTexts(const QString& title, const QString& notPrepared,
                                     bool english) {
     setWindowTitle(title);
+    nameScrollArea(*scroll_, title);
     notPrepared_ = notPrepared;
     english_ = english;
     refresh();

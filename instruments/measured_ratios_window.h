@@ -11,6 +11,7 @@
 #include "two_media/measured_ratios.h"
 
 class QLabel;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace palmos {
@@ -65,6 +66,7 @@ class MeasuredRatiosWindow : public QWidget {
     QString text_;
     std::vector<QLabel*> labels_;
     QVBoxLayout* paragraphsLayout_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace palmos

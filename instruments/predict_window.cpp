@@ -6,6 +6,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "instruments/named_scroll_area.h"
+
 namespace palmos {
 
 QString worksheetTable(const QString& tabSeparated) {
@@ -45,7 +47,8 @@ PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     worksheet_ = new QLabel(this);
     worksheet_->setTextFormat(Qt::RichText);
     worksheet_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* scroll = new QScrollArea(this);
+    scroll_ = new QScrollArea(this);
+    QScrollArea* scroll = scroll_;
     scroll->setWidget(worksheet_);
     scroll->setWidgetResizable(true);
     sheet->addWidget(scroll, 1);
@@ -116,6 +119,7 @@ void PredictWindow::setTexts(const QString& title, const QString& worksheet, con
                              const QString& save) {
     setWindowTitle(title);
     worksheetTitle_->setText(worksheet);
+    nameScrollArea(*scroll_, worksheet);
     copyButton_->setText(copy);
     saveButton_->setText(save);
 }

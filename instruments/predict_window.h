@@ -13,6 +13,7 @@
 #include <vector>
 
 class QLabel;
+class QScrollArea;
 class QPushButton;
 class QVBoxLayout;
 
@@ -53,6 +54,7 @@ class PredictWindow : public QWidget {
     std::vector<QPushButton*> buttons_;
     QLabel* worksheetTitle_;
     QLabel* worksheet_;
+    QScrollArea* scroll_;
     QString wholeWorksheet_;
     QPushButton* copyButton_;
     QPushButton* saveButton_;
