@@ -316,8 +316,8 @@ void Plot::drawLegend(QPainter& painter) const {
     y = curves_.empty() ? legend_.top() : y + line;
     const QRect note(legend_.left() + 2 * line, y, legend_.width() - 2 * line, line);
     const int middle = y + line / 2;
-    const QColor sample = dashed_.empty() ? palette().windowText().color() : dashed_.front().colour;
-    painter.setPen(QPen(sample, curveWidth(metrics) + 1, Qt::DashLine, Qt::FlatCap));
+    // Grey: the note speaks of every dashed curve, whatever its colour.
+    painter.setPen(QPen(QColor(140, 140, 140), curveWidth(metrics) + 1, Qt::DashLine, Qt::FlatCap));
     painter.drawLine(legend_.left() + line / 4, middle, legend_.left() + 2 * line - line / 2,
                      middle);
     painter.setPen(palette().windowText().color());
