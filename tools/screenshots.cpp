@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
 
     // The run again with a faster source side (c2): the first run's curves
     // stay dashed behind the new ones, which arrive sooner. Detached, at a
-    // size to read them.
+    // size to read them; c2 then back to what the lesson below sets.
     ui::dispatch([&dyomessa] { dyomessa().cmesso2.setValue(60); });
     click(dyomessa().Command2);
     for (int tick = 0; tick < 170; ++tick) {
@@ -96,6 +96,7 @@ int main(int argc, char* argv[]) {
     instruments.dock().detach(instruments.pointProbeWindow());
     instruments.pointProbeWindow()->resize(960, 600);
     save(*instruments.pointProbeWindow(), folder, "compare-last-run.png");
+    ui::dispatch([&dyomessa] { dyomessa().cmesso2.setValue(20); });
     for (QWidget* instrument : std::initializer_list<QWidget*>{
              instruments.spaceTimeWindow(), instruments.pointProbeWindow(),
              instruments.measuredRatiosWindow()}) {
