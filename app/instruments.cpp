@@ -22,7 +22,9 @@ RunView simpleView(const SimpleRun& run) {
             .timeStep = used.timeStep,
             .driveSpeed = used.driveSideSpeed,
             .farSpeed = used.farSideSpeed,
-            .farEnd = used.end};
+            .farEnd = used.end,
+            .height = used.height,
+            .width = used.width};
 }
 
 // A run of the two-media window: the junction at point 30, the speeds named
@@ -38,7 +40,9 @@ RunView twoMediaView(const LevelTable& table, int lastLevel, int lastPoint, cons
             .farSpeed = used.farSideSpeed,
             .driveName = driveName,
             .farName = farName,
-            .farEnd = used.end};
+            .farEnd = used.end,
+            .height = used.height,
+            .width = used.width};
 }
 
 RunView continuousView(const TwoMediaRun& run) {

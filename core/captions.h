@@ -161,6 +161,16 @@ enum class Caption {
     PredictSave,
     PredictWorksheetHeader,
 
+    // The previous run of a window, drawn behind the one shown: its settings
+    // and what the point probe and the space-time diagram say of it.
+    PreviousHeight,
+    PreviousWidth,
+    PreviousFixedEnd,
+    PreviousFreeEnd,
+    ProbePreviousLegend,
+    ProbePrevious,
+    SpaceTimePrevious,
+
     // The words of the two-media readouts; the English reflected label has a
     // blank before the equals sign when the c1 bar moves.
     ReflectedLabel,

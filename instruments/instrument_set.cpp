@@ -63,6 +63,9 @@ QString InstrumentSet::caption(Caption which) const {
 }
 
 void InstrumentSet::showRun(const RunView& run) {
+    // Copied now, while the run's table still holds it; also with no
+    // instrument open, since one opened later compares too.
+    previous_.follow(run);
     run_ = run;
     level_ = 0;
     tellRun();
@@ -80,11 +83,12 @@ void InstrumentSet::tellRun() {
     if (spaceTime_.isNull() && probe_.isNull() && ratios_.isNull()) {
         return;
     }
+    const RunView previous = previous_.view();
     if (spaceTime_) {
-        spaceTime_->setRun(run_);
+        spaceTime_->setRun(run_, previous);
     }
     if (probe_) {
-        probe_->setRun(run_);
+        probe_->setRun(run_, previous);
     }
     if (ratios_) {
         ratios_->setRatios(run_.prepared() ? std::optional(source_.ratios(run_)) : std::nullopt);

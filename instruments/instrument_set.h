@@ -15,6 +15,7 @@
 #include "instruments/captions.h"
 #include "instruments/measured_ratios_window.h"
 #include "instruments/point_probe.h"
+#include "instruments/previous_run.h"
 #include "instruments/run_view.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
@@ -54,8 +55,12 @@ class InstrumentSet : public QObject {
     ~InstrumentSet() override;
 
     // The window shows `run` now (a run just filled: from level 0), or no
-    // run yet when it is not prepared.
+    // run yet when it is not prepared. A copy of it is kept, to be drawn
+    // behind the next run of its table.
     void showRun(const RunView& run);
+    // The previous run of the table shown now, from the set's copy; not
+    // prepared when there is none.
+    RunView previousRun() const { return previous_.view(); }
     // The animation shows `level` of the run now. Cheap when it did already.
     void showLevel(int level);
     // Titles and texts in the language of the moment.
@@ -110,6 +115,7 @@ class InstrumentSet : public QObject {
     QPointer<MeasuredRatiosWindow> ratios_;
     const QObject* probeWatched_ = nullptr;  // the probe window whose Show and Hide the set watches
     RunView run_;
+    PreviousRun previous_;
     int level_ = 0;
     bool picking_ = false;
     SavePictureDialogs saveDialogs_ = desktopSaveDialogs();

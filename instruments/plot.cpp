@@ -103,6 +103,24 @@ void Plot::setCurves(std::vector<PlotCurve> curves) {
     changed();
 }
 
+void Plot::setDashedCurves(std::vector<PlotCurve> curves) {
+    if (curves.size() > static_cast<std::size_t>(kMostCurves)) {
+        curves.resize(kMostCurves);
+    }
+    dashed_ = std::move(curves);
+    changed();
+}
+
+// The note takes one line, cut short where the plot is narrow; its tooltip
+// gives it whole.
+void Plot::setDashedNote(const QString& note) {
+    if (note != note_) {
+        note_ = note;
+        setToolTip(note);
+        changed();
+    }
+}
+
 void Plot::setCursor(double x) {
     hasCursor_ = true;
     cursor_ = x;
@@ -190,8 +208,8 @@ void Plot::layOut() {
         }
         used += entry;
     }
-    const int legend = rows * line;
-    const int bottom = 5 + 2 * line + line / 2 + legend + (rows > 0 ? line / 2 : 0);
+    const int legend = (rows + (note_.isEmpty() ? 0 : 1)) * line;
+    const int bottom = 5 + 2 * line + line / 2 + legend + (legend > 0 ? line / 2 : 0);
     plot_ = QRect(left, top, width, std::max(1, height() - top - bottom));
     legend_ = QRect(left, height() - legend - line / 2, width, legend);
     placeCursor();
@@ -236,20 +254,12 @@ void Plot::drawPicture() {
         painter.drawLine(plot_.left(), tick.at, plot_.right(), tick.at);
     }
 
-    // The curves, clipped to the plot.
+    // The curves, clipped to the plot: the dashed ones behind.
     painter.save();
     painter.setClipRect(plot_);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const PlotCurve& curve : curves_) {
-        QPolygonF polyline;
-        polyline.reserve(curve.points.size());
-        for (const QPointF& p : curve.points) {
-            polyline.append(QPointF(columnOf(p.x()), rowOf(p.y())));
-        }
-        painter.setPen(
-            QPen(curve.colour, curveWidth(metrics), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(polyline);
-    }
+    drawCurves(painter, dashed_, Qt::DashLine);
+    drawCurves(painter, curves_, Qt::SolidLine);
     painter.restore();
 
     // The frame, the ticks and the axes' titles: the vertical axis's above
@@ -265,6 +275,20 @@ void Plot::drawPicture() {
                      Qt::AlignHCenter, x_.title);
     painter.setFont(font());
     drawLegend(painter);
+}
+
+void Plot::drawCurves(QPainter& painter, const std::vector<PlotCurve>& curves,
+                      Qt::PenStyle style) const {
+    for (const PlotCurve& curve : curves) {
+        QPolygonF polyline;
+        polyline.reserve(curve.points.size());
+        for (const QPointF& p : curve.points) {
+            polyline.append(QPointF(columnOf(p.x()), rowOf(p.y())));
+        }
+        painter.setPen(QPen(curve.colour, curveWidth(painter.fontMetrics()), style,
+                            style == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin));
+        painter.drawPolyline(polyline);
+    }
 }
 
 void Plot::drawLegend(QPainter& painter) const {
@@ -285,6 +309,19 @@ void Plot::drawLegend(QPainter& painter) const {
         painter.drawText(QRect(x + 2 * line, y, entry - 2 * line, line), Qt::AlignLeft, curve.name);
         x += entry;
     }
+    if (note_.isEmpty()) {
+        return;
+    }
+    // The note on the dashed curves, on a line of its own below the entries.
+    y = curves_.empty() ? legend_.top() : y + line;
+    const QRect note(legend_.left() + 2 * line, y, legend_.width() - 2 * line, line);
+    const int middle = y + line / 2;
+    // Grey: the note speaks of every dashed curve, whatever its colour.
+    painter.setPen(QPen(QColor(140, 140, 140), curveWidth(metrics) + 1, Qt::DashLine, Qt::FlatCap));
+    painter.drawLine(legend_.left() + line / 4, middle, legend_.left() + 2 * line - line / 2,
+                     middle);
+    painter.setPen(palette().windowText().color());
+    painter.drawText(note, Qt::AlignLeft, metrics.elidedText(note_, Qt::ElideRight, note.width()));
 }
 
 void Plot::paintEvent(QPaintEvent* event) {

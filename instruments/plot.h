@@ -71,6 +71,11 @@ class Plot : public QWidget {
     void setAxes(const PlotAxis& x, const PlotAxis& y);
     // At most kMostCurves; more are left out.
     void setCurves(std::vector<PlotCurve> curves);
+    // Curves drawn dashed behind the others (at most kMostCurves), and what
+    // the legend says of them beside a dashed stroke, on a line of its own
+    // (nothing when the note is empty).
+    void setDashedCurves(std::vector<PlotCurve> curves);
+    void setDashedNote(const QString& note);
     // The cursor at `x` on the horizontal axis.
     void setCursor(double x);
     void clearCursor();
@@ -78,6 +83,8 @@ class Plot : public QWidget {
     const PlotAxis& xAxis() const { return x_; }
     const PlotAxis& yAxis() const { return y_; }
     const std::vector<PlotCurve>& curves() const { return curves_; }
+    const std::vector<PlotCurve>& dashedCurves() const { return dashed_; }
+    const QString& dashedNote() const { return note_; }
     // Where the curves are drawn, and the cursor's column (-1 for none).
     QRect plotRect() const { return plot_; }
     int cursorColumn() const { return cursorColumn_; }
@@ -97,12 +104,16 @@ class Plot : public QWidget {
     void placeCursor();
     void drawPicture();
     void drawLegend(QPainter& painter) const;
+    void drawCurves(QPainter& painter, const std::vector<PlotCurve>& curves,
+                    Qt::PenStyle style) const;
     QList<Tick> ticks(const PlotAxis& axis, bool across) const;
     QRect strip(int x) const;
 
     PlotAxis x_;
     PlotAxis y_;
     std::vector<PlotCurve> curves_;
+    std::vector<PlotCurve> dashed_;
+    QString note_;
     bool hasCursor_ = false;
     double cursor_ = 0.0;
     int cursorColumn_ = -1;

@@ -13,6 +13,7 @@
 
 #include "instruments/captions.h"
 #include "instruments/plot.h"
+#include "instruments/previous_run.h"
 
 namespace palmos {
 
@@ -123,6 +124,10 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
         remove->setAccessibleName(name);
         remove->setToolTip(name);
     }
+    chart_->setDashedNote(chart_->dashedCurves().empty()
+                              ? QString()
+                              : instrumentCaption(Caption::ProbePreviousLegend, english)
+                                    .arg(runSettingsText(previous_, english)));
     describe();
     setAxes();
 }
@@ -133,6 +138,13 @@ QString PointProbeWindow::pointName(int point) const {
 
 QColor PointProbeWindow::probeColour(int i) const {
     return kProbeColours[colours_.at(static_cast<std::size_t>(i))].colour;
+}
+
+// Nearer white than the probe's colour, told apart from it also in grey.
+QColor PointProbeWindow::previousColour(int i) const {
+    const QColor colour = probeColour(i);
+    const auto lighter = [](int c) { return c + (255 - c) * 11 / 20; };
+    return QColor(lighter(colour.red()), lighter(colour.green()), lighter(colour.blue()));
 }
 
 // What a screen reader says of the chart: its probes, each with its colour
@@ -152,13 +164,27 @@ void PointProbeWindow::describe() {
                      .arg(pointName(probes_[i]), instrumentCaption(colour.name, english_),
                           tickLabel(run_.table->at(probes_[i], level_), kDecimals));
     }
-    const QString text =
+    QString text =
         parts.join(instrumentCaption(Caption::ProbeSeparator, english_)) + QLatin1Char('.');
+    // The previous run: its settings and each probe's displacement in it.
+    if (previous_.prepared() && !probes_.empty()) {
+        QStringList before;
+        for (const int point : probes_) {
+            if (point <= previous_.lastPoint && level_ <= previous_.lastLevel) {
+                before << QStringLiteral("%1: %2").arg(
+                    pointName(point), tickLabel(previous_.table->at(point, level_), kDecimals));
+            }
+        }
+        text += instrumentCaption(Caption::ProbePrevious, english_)
+                    .arg(runSettingsText(previous_, english_),
+                         before.join(instrumentCaption(Caption::ProbeSeparator, english_)));
+    }
     chart_->setAccessibleDescription(text);
 }
 
-void PointProbeWindow::setRun(const RunView& run) {
+void PointProbeWindow::setRun(const RunView& run, const RunView& previous) {
     run_ = run;
+    previous_ = run.prepared() ? previous : RunView{};
     pointBox_->setRange(0, run.prepared() ? run.lastPoint : 0);
     const std::size_t before = probes_.size();
     for (std::size_t i = probes_.size(); i-- > 0;) {
@@ -218,6 +244,13 @@ const QList<QPointF>& PointProbeWindow::probeCurve(int i) const {
     return chart_->curves().at(static_cast<std::size_t>(i)).points;
 }
 
+const QList<QPointF>& PointProbeWindow::previousCurve(int i) const {
+    static const QList<QPointF> none;
+    const std::vector<PlotCurve>& dashed = chart_->dashedCurves();
+    return static_cast<std::size_t>(i) < dashed.size() ? dashed[static_cast<std::size_t>(i)].points
+                                                       : none;
+}
+
 void PointProbeWindow::setCurrentLevel(int level) {
     level = std::clamp(level, 0, run_.lastLevel);
     if (level != level_) {
@@ -227,22 +260,34 @@ void PointProbeWindow::setCurrentLevel(int level) {
     }
 }
 
-// The probes' curves in their colours, and the range they span with a
-// little room above and below.
+// The probes' curves in their colours, those of the previous run dashed
+// behind them, and the range they span with a little room above and below.
 void PointProbeWindow::rebuild() {
     stack_->setCurrentWidget(run_.prepared() ? static_cast<QWidget*>(chart_) : message_);
     std::vector<PlotCurve> curves;
+    std::vector<PlotCurve> dashed;
     lowest_ = 0.0;
     highest_ = 0.0;
+    const auto span = [this](const PlotCurve& curve) {
+        for (const QPointF& p : curve.points) {
+            lowest_ = std::min(lowest_, p.y());
+            highest_ = std::max(highest_, p.y());
+        }
+    };
     if (run_.prepared()) {
         for (std::size_t i = 0; i < probes_.size(); ++i) {
-            PlotCurve curve{pointName(probes_[i]), probeColour(static_cast<int>(i)),
-                            probeSeries(run_, probes_[i])};
-            for (const QPointF& p : curve.points) {
-                lowest_ = std::min(lowest_, p.y());
-                highest_ = std::max(highest_, p.y());
+            const int probe = static_cast<int>(i);
+            curves.push_back(
+                {pointName(probes_[i]), probeColour(probe), probeSeries(run_, probes_[i])});
+            span(curves.back());
+            if (previous_.prepared()) {
+                // A point the previous run did not have keeps an empty curve.
+                dashed.push_back({pointName(probes_[i]), previousColour(probe),
+                                  probes_[i] <= previous_.lastPoint
+                                      ? probeSeries(previous_, probes_[i])
+                                      : QList<QPointF>()});
+                span(dashed.back());
             }
-            curves.push_back(std::move(curve));
         }
     }
     if (highest_ == lowest_) {
@@ -252,6 +297,7 @@ void PointProbeWindow::rebuild() {
     lowest_ -= room;
     highest_ += room;
     chart_->setCurves(std::move(curves));
+    chart_->setDashedCurves(std::move(dashed));
     setTexts(windowTitle(), message_->text(), english_);
 }
 

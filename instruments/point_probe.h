@@ -33,8 +33,9 @@ class PointProbeWindow : public QWidget {
                      QWidget* parent = nullptr);
     ~PointProbeWindow() override;
 
-    // A new run (or none): every probe reads it afresh.
-    void setRun(const RunView& run);
+    // A new run (or none): every probe reads it afresh. Each probe's curve of
+    // the previous run, when there is one, is drawn dashed behind its curve.
+    void setRun(const RunView& run, const RunView& previous = {});
     // Adds a probe on point `point` (a point already probed is left as it
     // is; a fifth probe replaces the oldest). Returns whether the point is a
     // point of the run.
@@ -53,9 +54,15 @@ class PointProbeWindow : public QWidget {
     QColor probeColour(int i) const;
     // The curve of the i-th probe, as the chart shows it: (level, u).
     const QList<QPointF>& probeCurve(int i) const;
+    // Its curve of the previous run, dashed in a lighter colour; empty when
+    // there is no previous run.
+    const QList<QPointF>& previousCurve(int i) const;
+    QColor previousColour(int i) const;
     int currentLevel() const { return level_; }
     // Where the cursor stands across the chart (pixels), or -1 for none.
     int cursorColumn() const;
+    // The chart, as drawn and as a screen reader reads it.
+    Plot& chart() const { return *chart_; }
 
   private:
     void rebuild();
@@ -65,6 +72,7 @@ class PointProbeWindow : public QWidget {
     void setAxes();
 
     RunView run_;
+    RunView previous_;
     std::vector<int> probes_;
     std::vector<int> colours_;  // each probe's colour, an index of the palette
     std::function<void()> probesChanged_;

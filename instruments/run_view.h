@@ -22,6 +22,8 @@ struct RunView {
     const char* driveName = "c";        // the speeds' names, as the bars name them
     const char* farName = "c";
     EndMode farEnd = EndMode::Fixed;  // the end at point 0, far from the drive
+    int height = 0;                   // the pulse's height (percent of the base depth) and
+    int width = 0;                    // width (levels), as the bars set them; 0 for none
 
     bool prepared() const { return table != nullptr; }
 };

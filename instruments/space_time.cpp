@@ -1,5 +1,6 @@
 #include "instruments/space_time.h"
 
+#include <QLineF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include "core/format.h"
 #include "instruments/captions.h"
 #include "instruments/plot.h"
+#include "instruments/previous_run.h"
 
 namespace palmos {
 
@@ -23,6 +25,7 @@ QString text(const std::string& utf8) {
 }
 
 constexpr QRgb kLevelLine = qRgb(0, 0, 0);
+constexpr QRgb kPreviousOutline = qRgb(60, 60, 60);
 
 }  // namespace
 
@@ -61,6 +64,60 @@ QImage spaceTimeImage(const RunView& run) {
         }
     }
     return image;
+}
+
+Outline halfHeightOutline(const RunView& run) {
+    Outline outline;
+    if (!run.prepared()) {
+        return outline;
+    }
+    const double half = 0.5 * largestDisplacement(run);
+    outline.firstOfLevel.assign(static_cast<std::size_t>(run.lastLevel) + 1, 0);
+    if (!(half > 0.0)) {
+        return outline;
+    }
+    const int points = run.lastPoint + 1;
+    // Each square of four neighbouring cells, points i and i + 1 of levels n
+    // and n + 1: the outline crosses each side whose ends lie on either side
+    // of the half, where |u| - half is 0 on the line between them.
+    for (int n = 0; n < run.lastLevel; ++n) {
+        outline.firstOfLevel[static_cast<std::size_t>(n)] =
+            static_cast<int>(outline.segments.size());
+        const double* low = run.table->row(n, points);
+        const double* high = run.table->row(n + 1, points);
+        for (int i = 0; i + 1 < points; ++i) {
+            // The corners counterclockwise from (i, n), and where the sides
+            // between them are crossed.
+            const double corner[4] = {std::fabs(low[i]) - half, std::fabs(low[i + 1]) - half,
+                                      std::fabs(high[i + 1]) - half, std::fabs(high[i]) - half};
+            const QPointF at[4] = {{static_cast<double>(i), static_cast<double>(n)},
+                                   {i + 1.0, static_cast<double>(n)},
+                                   {i + 1.0, n + 1.0},
+                                   {static_cast<double>(i), n + 1.0}};
+            QPointF crossed[4];
+            int count = 0;
+            for (int side = 0; side < 4; ++side) {
+                const double a = corner[side];
+                const double b = corner[(side + 1) % 4];
+                if ((a < 0.0) != (b < 0.0)) {
+                    const double t = a / (a - b);
+                    crossed[count++] = at[side] + t * (at[(side + 1) % 4] - at[side]);
+                }
+            }
+            if (count == 2) {
+                outline.segments.emplace_back(crossed[0], crossed[1]);
+            } else if (count == 4) {
+                // A saddle: the middle, as the mean of the corners, decides
+                // which corners the outline cuts off.
+                const double middle = (corner[0] + corner[1] + corner[2] + corner[3]) / 4;
+                const bool cutOddCorners = (middle < 0.0) == (corner[0] < 0.0);
+                outline.segments.emplace_back(crossed[0], crossed[cutOddCorners ? 1 : 3]);
+                outline.segments.emplace_back(crossed[2], crossed[cutOddCorners ? 3 : 1]);
+            }
+        }
+    }
+    outline.firstOfLevel.back() = static_cast<int>(outline.segments.size());
+    return outline;
 }
 
 QString spaceTimeDescription(const RunView& run, bool english) {
@@ -103,9 +160,27 @@ void SpaceTimeWindow::setTexts(const QString& title, const QString& notPrepared,
     setWindowTitle(title);
     notPrepared_ = notPrepared;
     english_ = english;
-    about_ = spaceTimeDescription(run_, english_);
-    describeLevel();
+    describeRun();
     update();
+}
+
+QString SpaceTimeWindow::previousText() const {
+    if (!previous_.prepared()) {
+        return {};
+    }
+    return instrumentCaption(Caption::SpaceTimePrevious, english_)
+        .arg(runSettingsText(previous_, english_));
+}
+
+// What the window says of its run and of the previous one; the line below
+// the picture may be cut short, its tooltip gives it whole.
+void SpaceTimeWindow::describeRun() {
+    about_ = spaceTimeDescription(run_, english_);
+    if (previous_.prepared()) {
+        about_ += QLatin1Char(' ') + previousText();
+    }
+    setToolTip(previousText());
+    describeLevel();
 }
 
 // A tick changes only the last sentence: the rest was put together when the
@@ -120,13 +195,14 @@ void SpaceTimeWindow::describeLevel() {
                                           .arg(level_ * run_.timeStep, 0, 'f', 1));
 }
 
-void SpaceTimeWindow::setRun(const RunView& run) {
+void SpaceTimeWindow::setRun(const RunView& run, const RunView& previous) {
     run_ = run;
+    previous_ = run.prepared() ? previous : RunView{};
     image_ = spaceTimeImage(run);
+    outline_ = halfHeightOutline(previous_);
     scale_ = run.prepared() ? largestDisplacement(run) : 0.0;
     level_ = std::clamp(level_, 0, run.lastLevel);
-    about_ = spaceTimeDescription(run_, english_);
-    describeLevel();
+    describeRun();
     layOut();
     update();
 }
@@ -155,6 +231,14 @@ int SpaceTimeWindow::pointX(int point) const {
     return plot_.left() + static_cast<int>((column + 0.5) * cell);
 }
 
+QPointF SpaceTimeWindow::outlinePixel(const QPointF& cell) const {
+    const double column = run_.driveOnRight ? cell.x() : run_.lastPoint - cell.x();
+    const double width = static_cast<double>(plot_.width()) / (run_.lastPoint + 1);
+    const double height = static_cast<double>(plot_.height()) / (run_.lastLevel + 1);
+    return {plot_.left() + (column + 0.5) * width,
+            plot_.top() + (run_.lastLevel - cell.y() + 0.5) * height};
+}
+
 QRect SpaceTimeWindow::levelLineRect(int level) const {
     return {plot_.left(), levelY(level) - 2, plot_.width(), 5};
 }
@@ -169,8 +253,10 @@ void SpaceTimeWindow::layOut() {
     const int left = metrics.horizontalAdvance(QStringLiteral("00000")) + line + 8;
     const int right = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8 + 16 +
                       metrics.horizontalAdvance(QStringLiteral("-0.00")) + 16;
+    // A line more below the axis for what is written of the previous run.
+    const int below = previous_.prepared() ? 4 * line + 5 : 3 * line;
     plot_ = QRect(left, 2 * line, std::max(1, width() - left - right),
-                  std::max(1, height() - 2 * line - 3 * line));
+                  std::max(1, height() - 2 * line - below));
     const int timeLabels = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8;
     bar_ = QRect(plot_.right() + timeLabels, plot_.top(), 16, plot_.height());
 }
@@ -191,11 +277,41 @@ void SpaceTimeWindow::paintEvent(QPaintEvent* event) {
         const int x = pointX(run_.junction);
         painter.drawLine(x, plot_.top(), x, plot_.bottom());
     }
+    drawPreviousOutline(painter, event->rect());
     painter.setPen(QPen(QColor(kLevelLine), 2));
     const int y = levelY(level_);
     painter.drawLine(plot_.left(), y, plot_.right(), y);
     drawAxes(painter);
     drawColourBar(painter);
+}
+
+// The previous run's outline where it falls in `area`: a level line's
+// repaint draws only the few levels it covers.
+void SpaceTimeWindow::drawPreviousOutline(QPainter& painter, const QRect& area) const {
+    if (outline_.segments.empty()) {
+        return;
+    }
+    const int pen = std::max(2, QFontMetrics(font()).height() / 9);
+    const double height = static_cast<double>(plot_.height()) / (run_.lastLevel + 1);
+    const auto levelAt = [this, height](int y) {
+        return run_.lastLevel + 0.5 - (y - plot_.top()) / height;
+    };
+    const int last = static_cast<int>(outline_.firstOfLevel.size()) - 1;
+    const int lowest = std::clamp(static_cast<int>(levelAt(area.bottom() + pen)) - 1, 0, last);
+    const int highest = std::clamp(static_cast<int>(levelAt(area.top() - pen)) + 1, 0, last);
+    QList<QLineF> lines;
+    const int first = outline_.firstOfLevel[static_cast<std::size_t>(lowest)];
+    const int end = outline_.firstOfLevel[static_cast<std::size_t>(highest)];
+    lines.reserve(end - first);
+    for (int k = first; k < end; ++k) {
+        const QLineF& segment = outline_.segments[static_cast<std::size_t>(k)];
+        lines.append(QLineF(outlinePixel(segment.p1()), outlinePixel(segment.p2())));
+    }
+    painter.save();
+    painter.setClipRect(plot_ & area);
+    painter.setPen(QPen(QColor(kPreviousOutline), pen, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLines(lines);
+    painter.restore();
 }
 
 void SpaceTimeWindow::drawAxes(QPainter& painter) const {
@@ -213,6 +329,11 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
     drawTicksBelow(painter, plot_, points);
     painter.drawText(QRect(plot_.left(), plot_.bottom() + 5 + line, plot_.width(), line),
                      Qt::AlignHCenter, instrumentCaption(Caption::PointAxis, english_));
+    if (previous_.prepared()) {
+        const QRect below(line, plot_.bottom() + 5 + 2 * line, width() - 2 * line, line);
+        painter.drawText(below, Qt::AlignHCenter,
+                         metrics.elidedText(previousText(), Qt::ElideRight, below.width()));
+    }
 
     // Levels on the left, their times on the right.
     QList<Tick> levels;

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QImage>
+#include <QLineF>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "instruments/run_view.h"
 
@@ -24,6 +27,19 @@ double largestDisplacement(const RunView& run);
 // largest |u|. A null image before the first preparation.
 QImage spaceTimeImage(const RunView& run);
 
+// The line where |u| crosses half the run's largest |u|, in the run's cells
+// (x a point, y a level, both with fractions), as short segments through the
+// squares of four neighbouring cells, placed by linear interpolation along
+// their sides. It outlines the stripes of the run; a run with the same speeds
+// and a pulse of another height has the same outline.
+struct Outline {
+    std::vector<QLineF> segments;
+    // Segments firstOfLevel[n] to firstOfLevel[n + 1] - 1 lie between levels
+    // n and n + 1; the last entry is the number of segments.
+    std::vector<int> firstOfLevel;
+};
+Outline halfHeightOutline(const RunView& run);
+
 // What the diagram shows, in words for a screen reader: the axes, the colours,
 // the media with their speeds and the far end. Empty before a run.
 QString spaceTimeDescription(const RunView& run, bool english);
@@ -39,8 +55,9 @@ class SpaceTimeWindow : public QWidget {
     SpaceTimeWindow(const QString& title, const QString& notPrepared, bool english,
                     QWidget* parent = nullptr);
 
-    // A new run (or none); redraws everything.
-    void setRun(const RunView& run);
+    // A new run (or none); redraws everything. The previous run, when there
+    // is one, is drawn over it as the dotted outline of its stripes.
+    void setRun(const RunView& run, const RunView& previous = {});
     // The level the animation shows now; repaints only the line's old and
     // new place.
     void setCurrentLevel(int level);
@@ -56,6 +73,12 @@ class SpaceTimeWindow : public QWidget {
     int levelY(int level) const;
     // The horizontal middle of point `point` in the picture.
     int pointX(int point) const;
+    // The previous run's outline, as halfHeightOutline gives it (empty when
+    // there is no previous run), where a cell of it is drawn, and what is
+    // written of it below the picture.
+    const Outline& previousOutline() const { return outline_; }
+    QPointF outlinePixel(const QPointF& cell) const;
+    QString previousText() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,10 +88,14 @@ class SpaceTimeWindow : public QWidget {
     void layOut();
     void drawAxes(class QPainter& painter) const;
     void drawColourBar(class QPainter& painter) const;
+    void drawPreviousOutline(class QPainter& painter, const QRect& area) const;
+    void describeRun();
     void describeLevel();
 
     RunView run_;
-    QImage image_;  // one pixel per cell
+    RunView previous_;
+    Outline outline_;  // of the previous run
+    QImage image_;     // one pixel per cell
     double scale_ = 0.0;
     int level_ = 0;
     QString notPrepared_;

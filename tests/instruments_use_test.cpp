@@ -21,6 +21,8 @@
 #include "app/language.h"
 #include "instruments/context_menu.h"
 #include "instruments/dock.h"
+#include "instruments/plot.h"
+#include "instruments/space_time.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
 #include "tests/support/program_test.h"
@@ -358,6 +360,160 @@ TEST_F(Instruments, FollowTheLanguageAndTheZoom) {
     ASSERT_FALSE(band.isEmpty());
     EXPECT_TRUE(QRect(dyomessa().mapToGlobal(band.topLeft()), band.size())
                     .contains(instruments.pointProbeWindow()->frameGeometry()));
+}
+
+// Comparing with the previous run: the step mode started twice, the second
+// time with one bar moved.
+struct Bars {
+    int c1 = 50;  // cmeso1, the far side's speed in the step mode
+    int c2 = 20;  // cmesso2, the source side's
+    int height = 50;
+};
+
+void startStepMode(const Bars& bars) {
+    ui::dispatch([&bars] {
+        dyomessa().cmeso1.setValue(bars.c1);
+        dyomessa().cmesso2.setValue(bars.c2);
+        dyomessa().platos.setValue(bars.height);
+    });
+    click(dyomessa().Command2);
+}
+
+// The first level at which a curve reaches half its largest |u|.
+int arrival(const QList<QPointF>& curve) {
+    double largest = 0.0;
+    for (const QPointF& p : curve) {
+        largest = std::max(largest, std::abs(p.y()));
+    }
+    for (const QPointF& p : curve) {
+        if (std::abs(p.y()) >= largest / 2) {
+            return static_cast<int>(p.x());
+        }
+    }
+    return -1;
+}
+
+bool sameOutline(const Outline& a, const Outline& b) {
+    if (a.segments.size() != b.segments.size() || a.segments.empty()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < a.segments.size(); ++k) {
+        const QLineF& p = a.segments[k];
+        const QLineF& q = b.segments[k];
+        if (QLineF(p.p1(), q.p1()).length() > 1e-9 || QLineF(p.p2(), q.p2()).length() > 1e-9) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct CompareRow {
+    const char* name;
+    Bars second;
+    bool sameSpeeds;
+};
+
+class ComparedRun : public Instruments, public ::testing::WithParamInterface<CompareRow> {};
+
+// A probe keeps each point's curve of the previous run, also a probe added
+// after the run changed: a pulse of another height arrives at the same
+// level, and the diagram's outline of the previous run lies on the new one;
+// another source speed moves both.
+TEST_P(ComparedRun, KeepsThePreviousRunOfEachPoint) {
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openPointProbe();
+    instruments.openSpaceTimeDiagram();
+    PointProbeWindow& probe = *instruments.pointProbeWindow();
+    startStepMode({});
+    probe.addProbe(40);
+    // The continuous run filled when the window opened is of another kind.
+    EXPECT_TRUE(probe.previousCurve(0).isEmpty());
+    EXPECT_TRUE(instruments.spaceTimeWindow()->previousOutline().segments.empty());
+    const QList<QPointF> first40 = probe.probeCurve(0);
+    std::vector<double> first20;
+    for (int level = 0; level <= kLastStepLevel; ++level) {
+        first20.push_back(stepRun.stepDisplacement.at(20, level));
+    }
+
+    startStepMode(GetParam().second);
+    probe.addProbe(20);
+    EXPECT_EQ(probe.previousCurve(0), first40);
+    const QList<QPointF>& previous20 = probe.previousCurve(1);
+    ASSERT_EQ(previous20.size(), kLastStepLevel + 1);
+    for (int level = 0; level <= kLastStepLevel; ++level) {
+        ASSERT_EQ(previous20[level].y(), first20[static_cast<std::size_t>(level)]) << level;
+    }
+    for (int i : {0, 1}) {
+        EXPECT_EQ(arrival(probe.previousCurve(i)) == arrival(probe.probeCurve(i)),
+                  GetParam().sameSpeeds)
+            << "probe " << i;
+    }
+    const RunView now{.table = &stepRun.stepDisplacement,
+                      .lastLevel = kLastStepLevel,
+                      .lastPoint = stepRun.sourcePoint};
+    EXPECT_EQ(sameOutline(instruments.spaceTimeWindow()->previousOutline(), halfHeightOutline(now)),
+              GetParam().sameSpeeds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, ComparedRun,
+                         ::testing::Values(CompareRow{"Height", {.height = 100}, true},
+                                           CompareRow{"SourceSpeed", {.c2 = 60}, false}),
+                         kRowName);
+
+// How many pixels of `box` are exactly `colour`.
+int exactly(const QImage& image, const QRect& box, const QColor& colour) {
+    int count = 0;
+    const QRect pixels = box & image.rect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// A third run keeps only the second: its curve, its outline and its settings,
+// in the language of the moment; the first run drew nothing of its own.
+TEST_F(Instruments, KeepOnlyTheRunBeforeAndDrawIt) {
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openPointProbe();
+    instruments.openSpaceTimeDiagram();
+    PointProbeWindow& probe = *instruments.pointProbeWindow();
+    SpaceTimeWindow& diagram = *instruments.spaceTimeWindow();
+    for (QWidget* instrument : std::initializer_list<QWidget*>{&probe, &diagram}) {
+        instruments.dock().detach(instrument);
+        instrument->resize(800, 500);
+    }
+    probe.addProbe(40);
+    const QColor outline(60, 60, 60);
+    std::vector<QList<QPointF>> curves;
+    std::vector<int> dashed;
+    std::vector<int> outlined;
+    for (const int height : {30, 60, 90}) {
+        startStepMode({.height = height});
+        curves.push_back(probe.probeCurve(0));
+        QCoreApplication::processEvents();
+        Plot& chart = probe.chart();
+        dashed.push_back(
+            exactly(chart.grab().toImage(), chart.plotRect(), probe.previousColour(0)));
+        outlined.push_back(exactly(diagram.grab().toImage(), diagram.plotRect(), outline));
+    }
+    EXPECT_EQ(probe.previousCurve(0), curves[1]);
+    EXPECT_EQ(dashed[0], 0);
+    EXPECT_EQ(outlined[0], 0);
+    EXPECT_GT(dashed[2], 100);
+    EXPECT_GT(outlined[2], 1000);
+
+    const QString said = probe.chart().accessibleDescription();
+    EXPECT_TRUE(said.contains(
+        QStringLiteral("previous run (c1 = 0.50, c2 = 0.20, height 60%, width 20, fixed end)")))
+        << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("height 30%")));
+    click(eisagogi1().Option2);
+    EXPECT_TRUE(diagram.accessibleDescription().contains(
+        QStringLiteral("(c1 = 0.50, c2 = 0.20, ύψος 60%, εύρος 20, σταθερό άκρο)")))
+        << diagram.accessibleDescription().toStdString();
+    EXPECT_TRUE(probe.chart().dashedNote().contains(QStringLiteral("ύψος 60%")));
 }
 
 }  // namespace

@@ -83,6 +83,20 @@ int main(int argc, char* argv[]) {
     instruments.dock().detach(instruments.measuredRatiosWindow());
     instruments.measuredRatiosWindow()->resize(720, 720);
     save(*instruments.measuredRatiosWindow(), folder, "measured-ratios.png");
+
+    // The run again with a faster source side (c2): the first run's curves
+    // stay dashed behind the new ones, which arrive sooner. Detached, at a
+    // size to read them; c2 then back to what the lesson below sets.
+    ui::dispatch([&dyomessa] { dyomessa().cmesso2.setValue(60); });
+    click(dyomessa().Command2);
+    for (int tick = 0; tick < 170; ++tick) {
+        dyomessa().Timer2.fire();
+    }
+    click(dyomessa().Command3);
+    instruments.dock().detach(instruments.pointProbeWindow());
+    instruments.pointProbeWindow()->resize(960, 600);
+    save(*instruments.pointProbeWindow(), folder, "compare-last-run.png");
+    ui::dispatch([&dyomessa] { dyomessa().cmesso2.setValue(20); });
     for (QWidget* instrument : std::initializer_list<QWidget*>{
              instruments.spaceTimeWindow(), instruments.pointProbeWindow(),
              instruments.measuredRatiosWindow()}) {
