@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/instruments.h"
+#include "app/run_announcer.h"
 #include "app/windows.h"
 #include "navigation/navigation.h"
 #include "session/session.h"
@@ -36,7 +37,8 @@ class Program final : public Navigation {
 
     // ApplyLanguage, the program's entry procedure and the handler of both
     // language options: the captions of the selected language, the
-    // instruments' titles in it, then the introduction shown.
+    // instruments' titles in it, then the introduction shown. The first also
+    // sets up the instruments and what a screen reader hears of the runs.
     void applyLanguage() override;
 
     void showIntroduction() override;
@@ -46,11 +48,13 @@ class Program final : public Navigation {
     bool englishSelected() override;
 
   private:
-    // Declared in the order they are made; the instruments, which hold the
-    // windows' instrument sets, go first, the session last.
+    // Declared in the order they are made; the announcer and the
+    // instruments, which hold lines and sets in the windows, go first, the
+    // session last.
     Session session_;
     ProgramWindows windows_;
     std::unique_ptr<RunInstruments> instruments_;
+    std::unique_ptr<RunAnnouncer> announcer_;
 };
 
 }  // namespace palmos

@@ -116,6 +116,12 @@ enum class Caption {
     EventComesBackUnmeasured,
     EventUpright,
     EventUpsideDown,
+    // What a screen reader hears of the two-media window's STOP, STEP and
+    // CONTINUE and of the end of a run; %1 is the level shown.
+    RunPaused,
+    RunStep,
+    RunContinues,
+    RunEnded,
 
     // The words of the two-media readouts; the English reflected label has a
     // blank before the equals sign when the c1 bar moves.
