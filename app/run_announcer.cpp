@@ -11,20 +11,6 @@ namespace palmos {
 
 namespace {
 
-// A two-media run as its events are read: the run the measured ratios read,
-// with the speeds named by their sides.
-std::vector<RunEvent> twoMediaEvents(const LevelTable& table, TwoMediaScheme scheme,
-                                     const RunSettings& used) {
-    const RatioRun run{.scheme = scheme,
-                       .driveSpeed = used.driveSideSpeed,
-                       .farSpeed = used.farSideSpeed,
-                       .width = used.width,
-                       .height = used.height,
-                       .baseDepth = used.baseDepth,
-                       .end = used.end};
-    return findRunEvents(table, twoMediaEventRun(run));
-}
-
 std::string withLevel(Caption text, bool english, int level) {
     return captionWith(text, english, {formatWhole(level)});
 }
@@ -52,15 +38,18 @@ RunAnnouncer::RunAnnouncer(ProgramWindows& windows, Session& session, Navigation
     follow(
         continuous, twoMedia_,
         [&continuous] {
-            return twoMediaEvents(continuous.twoMediaTable, TwoMediaScheme::Continuous,
-                                  continuous.settings());
+            return findRunEvents(
+                continuous.twoMediaTable,
+                twoMediaEventRun(ratioRunOf(TwoMediaScheme::Continuous, continuous.settings())));
         },
         [&continuous] { return continuous.twoMediaTimeIndex > kLastTwoMediaLevel; });
     StepRun& step = session_.stepRun;
     follow(
         step, twoMedia_,
         [&step] {
-            return twoMediaEvents(step.stepDisplacement, TwoMediaScheme::StepMode, step.settings());
+            return findRunEvents(
+                step.stepDisplacement,
+                twoMediaEventRun(ratioRunOf(TwoMediaScheme::StepMode, step.settings())));
         },
         [&step] { return step.stepRunFinished; });
 

@@ -34,8 +34,8 @@ class RunAnnouncer {
     RunAnnouncer(const RunAnnouncer&) = delete;
     RunAnnouncer& operator=(const RunAnnouncer&) = delete;
 
-    const ui::SpokenNotice& simpleSolutionNotice() const { return *simple_.notice; }
-    const ui::SpokenNotice& twoMediaNotice() const { return *twoMedia_.notice; }
+    ui::SpokenNotice& simpleSolutionNotice() { return *simple_.notice; }
+    ui::SpokenNotice& twoMediaNotice() { return *twoMedia_.notice; }
 
   private:
     struct Followed;
