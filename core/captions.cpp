@@ -158,7 +158,10 @@ std::string captionWith(Caption id, bool english, std::initializer_list<std::str
     std::string text = caption(id, english);
     // From the highest mark down, so that %1 is not taken for the start of %10.
     for (std::size_t k = args.size(); k > 0; --k) {
-        const std::string mark = "%" + std::to_string(k);
+        // Appended rather than "%" + to_string(k): GCC 12 at -O3 takes that
+        // for an overlapping copy (-Wrestrict), which stops a Release build.
+        std::string mark = "%";
+        mark += std::to_string(k);
         const std::string& value = *(args.begin() + (k - 1));
         for (std::size_t at = text.find(mark); at != std::string::npos;
              at = text.find(mark, at + value.size())) {
