@@ -8,7 +8,7 @@ namespace ui {
 namespace {
 
 // The line's role for a screen reader: a notification (Qt's bridge gives it
-// AT-SPI's ROLE_NOTIFICATION), read by its name.
+// AT-SPI's ROLE_NOTIFICATION), read by the label it holds.
 QAccessibleInterface* noticeAccessible(const QString&, QObject* object) {
     auto* notice = dynamic_cast<SpokenNotice*>(object);
     return notice != nullptr ? new QAccessibleWidget(notice, QAccessible::Notification) : nullptr;
@@ -16,10 +16,12 @@ QAccessibleInterface* noticeAccessible(const QString&, QObject* object) {
 
 }  // namespace
 
-SpokenNotice::SpokenNotice(QWidget* window) : QWidget(window) {
+SpokenNotice::SpokenNotice(QWidget* window) : QWidget(window), label_(new QLabel(this)) {
     static const bool accessible = (QAccessible::installFactory(noticeAccessible), true);
     Q_UNUSED(accessible);
     setGeometry(0, 0, 0, 0);
+    label_->setGeometry(0, 0, 0, 0);
+    label_->setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
@@ -33,7 +35,7 @@ void SpokenNotice::say(const QString& text) {
         return;
     }
     hide();
-    setAccessibleName(text);
+    label_->setText(text);
     show();
 }
 

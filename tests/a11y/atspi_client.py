@@ -208,8 +208,9 @@ def check_tree(app, lang):
                 problems.append(f"{where} has no role")
             if not control.name:
                 # A label is named by its text: one without shows nothing, and
-                # a screen reader skips it.
-                if role != pyatspi.ROLE_LABEL:
+                # a screen reader skips it. A notification is read by its labels.
+                if role != pyatspi.ROLE_LABEL and not (role == pyatspi.ROLE_NOTIFICATION
+                                                      and notice_text(control)):
                     problems.append(f"{where} has no name")
                 continue
             if role in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_TEXT) \
@@ -314,9 +315,15 @@ class MenuWatch:
         self.listener.deregister("object:state-changed:showing")
 
 
+def notice_text(notice):
+    """A notification as Orca reads it: its name, or else its labels."""
+    return notice.name or " ".join(c.name for c in children(notice)
+                                   if c.getRole() == pyatspi.ROLE_LABEL)
+
+
 class NoticeWatch:
     """Keeps what the notices of a window said, in order: a notification that
-    shows is read by its name, as Orca reads it."""
+    shows is read then, as Orca reads it."""
 
     def __init__(self, key):
         self.title = TITLES[key]
@@ -330,7 +337,7 @@ class NoticeWatch:
             notice = event.source
             if event.detail1 and notice.getRole() == pyatspi.ROLE_NOTIFICATION \
                     and notice.parent.name == self.title:
-                self.heard.append(notice.name)
+                self.heard.append(notice_text(notice))
                 self.notices.append(notice)
         except (LookupError, RuntimeError, GLib.GError):
             pass
