@@ -11,6 +11,12 @@ namespace palmos {
 
 namespace {
 
+// A two-media run's events, its table read as the measured ratios read it.
+std::vector<RunEvent> twoMediaEvents(const LevelTable& table, TwoMediaScheme scheme,
+                                     const Run& run) {
+    return findRunEvents(table, twoMediaEventRun(ratioRunOf(scheme, run.settings())));
+}
+
 std::string withLevel(Caption text, bool english, int level) {
     return captionWith(text, english, {formatWhole(level)});
 }
@@ -38,19 +44,13 @@ RunAnnouncer::RunAnnouncer(ProgramWindows& windows, Session& session, Navigation
     follow(
         continuous, twoMedia_,
         [&continuous] {
-            return findRunEvents(
-                continuous.twoMediaTable,
-                twoMediaEventRun(ratioRunOf(TwoMediaScheme::Continuous, continuous.settings())));
+            return twoMediaEvents(continuous.twoMediaTable, TwoMediaScheme::Continuous, continuous);
         },
         [&continuous] { return continuous.twoMediaTimeIndex > kLastTwoMediaLevel; });
     StepRun& step = session_.stepRun;
     follow(
         step, twoMedia_,
-        [&step] {
-            return findRunEvents(
-                step.stepDisplacement,
-                twoMediaEventRun(ratioRunOf(TwoMediaScheme::StepMode, step.settings())));
-        },
+        [&step] { return twoMediaEvents(step.stepDisplacement, TwoMediaScheme::StepMode, step); },
         [&step] { return step.stepRunFinished; });
 
     // Connected after the window's own handlers, so they run after them.
