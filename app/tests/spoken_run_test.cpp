@@ -20,10 +20,15 @@
 namespace palmos {
 namespace {
 
-// What a notice said each time it showed, all of it in one line.
+// What a notice said each time one of its lines showed, all of it in one
+// line.
 class Ear : public QObject {
   public:
-    explicit Ear(ui::SpokenNotice& notice) : notice_(notice) { notice.installEventFilter(this); }
+    explicit Ear(ui::SpokenNotice& notice) : notice_(notice) {
+        for (QWidget* line : notice.lines()) {
+            line->installEventFilter(this);
+        }
+    }
     std::string heard;
 
   protected:
