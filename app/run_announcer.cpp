@@ -68,7 +68,8 @@ RunAnnouncer::~RunAnnouncer() {
         followed->run.onFilled.unsubscribe(followed->filledId);
         followed->run.onLevelShown.unsubscribe(followed->shownId);
     }
-    // A notice posted and not yet said goes with its line.
+    // The notices take their lines with them, and any text posted and not
+    // yet said.
     delete simple_.notice;
     delete twoMedia_.notice;
 }
@@ -118,7 +119,8 @@ void RunAnnouncer::stepCommand(Caption text) {
         return;
     }
     const StepRun& step = session_.stepRun;
-    // STEP on a run that has ended shows nothing: the end is said again.
+    // Once the run has ended, STOP, STEP and CONTINUE change nothing: the end
+    // is said again (unless this very step showed the last level).
     const bool moved = !twoMedia_.shown.empty();
     const bool ended = step.stepRunFinished && (text != Caption::RunStep || !moved);
     twoMedia_.command = withLevel(ended ? Caption::RunEnded : text, navigation_.englishSelected(),
