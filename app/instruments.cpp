@@ -63,13 +63,7 @@ RunView stepView(const StepRun& run) {
 // and the bars' c1 and c2 of that run.
 RatiosView ratios(const LevelTable& table, TwoMediaScheme scheme, const RunSettings& used,
                   double c1, double c2) {
-    const RatioRun run{.scheme = scheme,
-                       .driveSpeed = used.driveSideSpeed,
-                       .farSpeed = used.farSideSpeed,
-                       .width = used.width,
-                       .height = used.height,
-                       .baseDepth = used.baseDepth,
-                       .end = used.end};
+    const RatioRun run = ratioRunOf(scheme, used);
     const RatioRun other = otherPulse(run);
     const bool step = scheme == TwoMediaScheme::StepMode;
     return {measureRatios(table, run), c1, c2,

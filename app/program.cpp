@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include <QAccessible>
+
 #include "app/language.h"
 #include "ui/events.h"
 #include "ui/zoom.h"
@@ -20,6 +22,8 @@ void Program::applyLanguage() {
     if (!instruments_) {
         instruments_ = std::make_unique<RunInstruments>(windows_, session_, *this);
         makePredictModes();
+        announcer_ =
+            std::make_unique<RunAnnouncer>(windows_, session_, *this, &QAccessible::isActive);
     }
     // The instruments' titles and texts, in the same language; their menus
     // read the caption table whenever they open.

@@ -8,6 +8,7 @@
 
 #include "app/instruments.h"
 #include "app/predict.h"
+#include "app/run_announcer.h"
 #include "app/windows.h"
 #include "navigation/navigation.h"
 #include "session/session.h"
@@ -41,7 +42,8 @@ class Program final : public Navigation {
 
     // ApplyLanguage, the program's entry procedure and the handler of both
     // language options: the captions of the selected language, the
-    // instruments' titles in it, then the introduction shown.
+    // instruments' titles in it, then the introduction shown. The first also
+    // sets up the instruments and what a screen reader hears of the runs.
     void applyLanguage() override;
 
     void showIntroduction() override;
@@ -53,8 +55,8 @@ class Program final : public Navigation {
   private:
     void makePredictModes();
 
-    // Declared in the order they are made; predict mode and the
-    // instruments, which hold the windows' instrument sets, go first, the
+    // Declared in the order they are made; predict mode, the announcer and
+    // the instruments, which hold lines and sets in the windows, go first, the
     // session last.
     Session session_;
     ProgramWindows windows_;
@@ -62,6 +64,7 @@ class Program final : public Navigation {
     Worksheet worksheet_;
     std::unique_ptr<PredictMode> simplePredict_;
     std::unique_ptr<PredictMode> twoMediaPredict_;
+    std::unique_ptr<RunAnnouncer> announcer_;
 };
 
 }  // namespace palmos

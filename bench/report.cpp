@@ -74,7 +74,7 @@ const Timing* Collector::find(const std::string& name) const {
 
 void timePair(benchmark::State& state, int batch, const std::function<void()>& checked,
               const std::function<void()>& bare) {
-    std::vector<double> checkedTimes, bareTimes, ratios;
+    std::vector<double> checkedTimes, bareTimes, ratios, added;
     bool checkedFirst = true;
     for (auto _ : state) {
         double checkedTime = 0.0, bareTime = 0.0;
@@ -89,6 +89,7 @@ void timePair(benchmark::State& state, int batch, const std::function<void()>& c
         checkedTimes.push_back(checkedTime);
         bareTimes.push_back(bareTime);
         ratios.push_back(checkedTime / bareTime);
+        added.push_back(checkedTime - bareTime);
     }
     if (ratios.empty()) {
         return;
@@ -96,18 +97,22 @@ void timePair(benchmark::State& state, int batch, const std::function<void()>& c
     state.counters["checked"] = median(checkedTimes);
     state.counters["bare"] = median(bareTimes);
     state.counters["ratio"] = median(ratios);
+    state.counters["added"] = median(added);
 }
 
 bool printRows(const Collector& collector, const std::vector<Row>& rows) {
     bool allMet = true;
     for (const Row& row : rows) {
         const Timing* timing = collector.find(row.benchmark);
-        if (timing == nullptr || (row.paired && timing->counters.count("ratio") == 0)) {
+        const bool pair = row.paired || row.added;
+        if (timing == nullptr || (pair && timing->counters.count("ratio") == 0)) {
             std::printf("| %s | (missing) | | | | no |\n", row.what.c_str());
             allMet = false;
             continue;
         }
-        const double ns = row.paired ? timing->counters.at("checked").value : timing->medianNs;
+        const double ns = row.added    ? timing->counters.at("added").value
+                          : row.paired ? timing->counters.at("checked").value
+                                       : timing->medianNs;
         bool met = row.targetMs <= 0.0 || ns <= row.targetMs * 1e6;
         std::string target = "-";
         if (row.targetMs > 0.0) {
@@ -117,7 +122,9 @@ bool printRows(const Collector& collector, const std::vector<Row>& rows) {
         }
         std::string bare = "-";
         std::string ratio = "-";
-        if (row.paired) {
+        if (row.added) {
+            bare = milliseconds(timing->counters.at("bare").value);
+        } else if (row.paired) {
             const double factor = timing->counters.at("ratio").value;
             bare = milliseconds(timing->counters.at("bare").value);
             char text[48];

@@ -41,8 +41,9 @@ class Collector : public benchmark::BenchmarkReporter {
 // Times `checked` and `bare` in turn, once per iteration of `state` (each
 // `batch` calls long, in CPU time), alternating which goes first, so that
 // both meet the same conditions however busy the machine is. Leaves the
-// medians and the median of the per-iteration ratios in the counters
-// "checked", "bare" (nanoseconds per call) and "ratio".
+// medians and the medians of the per-iteration ratios and differences in the
+// counters "checked", "bare" (nanoseconds per call), "ratio" and "added"
+// (nanoseconds per call).
 void timePair(benchmark::State& state, int batch, const std::function<void()>& checked,
               const std::function<void()>& bare);
 
@@ -51,12 +52,14 @@ inline constexpr double kRatioTarget = 1.3;
 
 // One row: a description, the benchmark, the time target in milliseconds
 // (0 for none), and whether the benchmark is a pair (timePair) whose bare
-// loop and ratio the row shows.
+// loop and ratio the row shows. A pair may instead be shown by what the
+// checked code adds to the bare one (`added`), the target being on that.
 struct Row {
     std::string what;
     std::string benchmark;
     double targetMs = 0.0;
     bool paired = false;
+    bool added = false;
 };
 
 // Prints the rows; returns false when a target is missed or a benchmark is

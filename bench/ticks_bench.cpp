@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QImage>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/introduction.h"
 #include "app/language.h"
+#include "app/run_announcer.h"
 #include "bench/program.h"
 #include "bench/qt_setup.h"
 #include "bench/report.h"
@@ -104,6 +106,71 @@ void StepModeTick(benchmark::State& state) {
     window.Timer2.setEnabled(false);
 }
 
+// --- What a screen reader hears: the step-mode tick that shows the pulse
+// split at the junction (the reflected and the transmitted part, each with
+// its measured height), with an announcer that hears a screen reader
+// listening and with the same announcer hearing none. A call shows the level
+// before that one (nothing to say) and that one, repaints, and runs the rest
+// of the turn, where the notice is said; the row is what the announcement
+// adds. The events themselves were read from the table at START.
+
+bool screenReaderOn = false;
+
+RunAnnouncer& announcer() {
+    static RunAnnouncer* made = new RunAnnouncer(program().windows(), program().session(),
+                                                 program(), [] { return screenReaderOn; });
+    return *made;
+}
+
+void StepModeTickAnnounced(benchmark::State& state) {
+    Dyomessa& window = program().dyomessa();
+    StepRun& run = program().session().stepRun;
+    announcer();
+    screenReaderOn = true;
+    // The window as a student opens it, then START.
+    ui::dispatch([&] { window.prepare(); });
+    ui::dispatch([&] { window.Command2_Click(); });
+    window.Timer2.setEnabled(false);
+    exposed();
+    const std::vector<RunEvent> events =
+        findRunEvents(run.stepDisplacement,
+                      twoMediaEventRun(ratioRunOf(TwoMediaScheme::StepMode, run.settings())));
+    const auto split = std::find_if(events.begin(), events.end(), [](const RunEvent& event) {
+        return event.kind == RunEventKind::Splits;
+    });
+    if (split == events.end()) {
+        state.SkipWithError("the default step-mode run has no split at the junction");
+        return;
+    }
+    const auto tick = [&](bool on) {
+        screenReaderOn = on;
+        for (const int level : {split->level - 1, split->level}) {
+            run.stepLevel = level;
+            window.Timer2.fire();
+        }
+        repaint();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    };
+    bench::timePair(
+        state, 20, [&] { tick(true); }, [&] { tick(false); });
+    screenReaderOn = false;
+}
+
+// START of the step mode with the run's events read from its table, against
+// START alone.
+void StepModeStartAnnounced(benchmark::State& state) {
+    Dyomessa& window = program().dyomessa();
+    announcer();
+    const auto start = [&](bool on) {
+        screenReaderOn = on;
+        ui::dispatch([&] { window.Command2_Click(); });
+    };
+    bench::timePair(
+        state, 1, [&] { start(true); }, [&] { start(false); });
+    window.Timer2.setEnabled(false);
+    screenReaderOn = false;
+}
+
 // --- For comparison: each window painted afresh, as the ticks leave it.
 
 void SingleStringRepaintAll(benchmark::State& state) {
@@ -178,6 +245,8 @@ PALMOS_TICK_BENCHMARK(SingleStringRepaintAll);
 PALMOS_TICK_BENCHMARK(TwoMediaTick);
 PALMOS_TICK_BENCHMARK(TwoMediaRepaintAll);
 PALMOS_TICK_BENCHMARK(StepModeTick);
+BENCHMARK(StepModeTickAnnounced)->Iterations(200);
+BENCHMARK(StepModeStartAnnounced)->Iterations(15);
 PALMOS_TICK_BENCHMARK(SingleStringStart);
 PALMOS_TICK_BENCHMARK(TwoMediaPreparation);
 PALMOS_TICK_BENCHMARK(StepModeStart);
@@ -212,11 +281,15 @@ int main(int argc, char* argv[]) {
             {"Single-string tick + repaint" + on, "SingleStringTick", 2.0},
             {"Two-media tick (Timer1) + repaint" + on, "TwoMediaTick", 2.0},
             {"Step-mode tick (Timer2, ShowNextStep) + repaint" + on, "StepModeTick", 2.0},
+            {"  added by announcing the split at the junction to a screen reader" + on,
+             "StepModeTickAnnounced", 1.0, false, true},
             {"  whole simple-solution window painted afresh" + on, "SingleStringRepaintAll", 0.0},
             {"  whole two-media window painted afresh" + on, "TwoMediaRepaintAll", uhd ? 8.0 : 0.0},
             {"Single-string START (PrepareSimpleSolution, window)" + on, "SingleStringStart", 0.0},
             {"Two-media preparation (PrepareTwoMediaSolution)" + on, "TwoMediaPreparation", 0.0},
             {"Step-mode START (PrepareStepMode)" + on, "StepModeStart", 0.0},
+            {"  added by reading the run's events for a screen reader" + on,
+             "StepModeStartAnnounced", 0.0, false, true},
             {"Elliptic SOLVE click (SOR + 1568 dots)" + on, "EllipticSolutionDrawn", 0.0},
             {"Zoom change, every window laid out and redrawn" + on, "ZoomChange", 50.0},
         });

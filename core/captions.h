@@ -116,6 +116,12 @@ enum class Caption {
     EventComesBackUnmeasured,
     EventUpright,
     EventUpsideDown,
+    // What a screen reader hears of the two-media window's STOP, STEP and
+    // CONTINUE and of the end of a run; %1 is the level shown.
+    RunPaused,
+    RunStep,
+    RunContinues,
+    RunEnded,
 
     // Predict mode: its menu item and window, the questions with their
     // answers, what the run did and the worksheet.

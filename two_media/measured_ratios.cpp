@@ -221,6 +221,16 @@ double schemeSpeed(TwoMediaScheme scheme, double c, double timeStep) {
     return scheme == TwoMediaScheme::StepMode ? timeStep * std::sqrt(c) : c;
 }
 
+RatioRun ratioRunOf(TwoMediaScheme scheme, const RunSettings& used) {
+    return {.scheme = scheme,
+            .driveSpeed = used.driveSideSpeed,
+            .farSpeed = used.farSideSpeed,
+            .width = used.width,
+            .height = used.height,
+            .baseDepth = used.baseDepth,
+            .end = used.end};
+}
+
 RatioRun otherPulse(const RatioRun& run) {
     RatioRun other = run;
     other.height = std::max(1, run.height / 2);

@@ -21,6 +21,7 @@
 
 #include "core/end_mode.h"
 #include "core/level_table.h"
+#include "core/run.h"
 
 namespace palmos {
 
@@ -90,6 +91,10 @@ MeasuredSpeeds measureSpeeds(const LevelTable& displacement, const RatioRun& run
 // bar's Courant number is `c`: sqrt(c) * timeStep in the step mode, c in the
 // continuous run.
 double schemeSpeed(TwoMediaScheme scheme, double c, double timeStep);
+
+// The run that a filling of the window's run in `scheme` with `used` holds,
+// the speeds named by their sides.
+RatioRun ratioRunOf(TwoMediaScheme scheme, const RunSettings& used);
 
 // The pulse a run is compared with to show that speed depends on neither
 // height nor width: half as high, and 15 levels wider (narrower when that

@@ -9,6 +9,10 @@ Shift+F10 synthesised through the bus; popup menus are not children of the
 program's node, so the menu is found, as Orca finds it, by the event that
 says it is showing.
 
+A step-mode run is heard as Orca hears it, in English and in Greek: each
+notice of the two-media window is a notification that shows anew, read by its
+name when it says it shows.
+
 Started by run_atspi_client.sh, which provides the display and the buses.
 Exits 0 when every check holds; otherwise prints what failed and exits 1.
 """
@@ -65,13 +69,22 @@ ESCAPE = 0xff1b
 SHIFT_MASK = 1
 # The two-media window's bars: (Min, Max) of the speeds, height, interval, width.
 TWO_MEDIA_RANGES = sorted([(1, 200), (1, 200), (10, 100), (1, 10), (15, 45)])
+# What the notices of a step-mode run must say, in the language in use: the
+# junction reached, the part reflected there upright or upside down, the part
+# transmitted, and the end of the run.
+RUN_NOTICES = {
+    "en": [r"reaches the junction", r"reflected part comes back (upright|upside down)",
+           r"transmitted part goes on", r"End of the run"],
+    "el": [r"φτάνει στο σημείο ένωσης", r"ανακλώμενος παλμός επιστρέφει (όρθιος|ανεστραμμένος)",
+           r"διαδιδόμενος παλμός συνεχίζει", r"Τέλος της κίνησης"],
+}
 
 
 class Failure(Exception):
     pass
 
 
-def wait_for(what, probe, timeout=TIMEOUT):
+def wait_for(what, probe, timeout=TIMEOUT, poll=POLL):
     """Polls probe() until it returns something true; fails after timeout.
     The events that arrived meanwhile are handled between polls."""
     deadline = time.monotonic() + timeout
@@ -87,7 +100,7 @@ def wait_for(what, probe, timeout=TIMEOUT):
             return result
         if time.monotonic() > deadline:
             raise Failure(f"waited {timeout:.0f} s for {what}")
-        time.sleep(POLL)
+        time.sleep(poll)
 
 
 def state(accessible, which):
@@ -197,8 +210,9 @@ def check_tree(app, lang):
                 problems.append(f"{where} has no role")
             if not control.name:
                 # A label is named by its text: one without shows nothing, and
-                # a screen reader skips it.
-                if role != pyatspi.ROLE_LABEL:
+                # a screen reader skips it. A notification is read by its labels.
+                if role != pyatspi.ROLE_LABEL and not (role == pyatspi.ROLE_NOTIFICATION
+                                                      and notice_text(control)):
                     problems.append(f"{where} has no name")
                 continue
             if role in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_TEXT) \
@@ -303,6 +317,72 @@ class MenuWatch:
         self.listener.deregister("object:state-changed:showing")
 
 
+def notice_text(notice):
+    """A notification as Orca reads it: its name, or else its labels."""
+    return notice.name or " ".join(c.name for c in children(notice)
+                                   if c.getRole() == pyatspi.ROLE_LABEL)
+
+
+class NoticeWatch:
+    """Keeps what the notices of a window said, in order: a notification that
+    shows is read then, as Orca reads it."""
+
+    def __init__(self, key):
+        self.title = TITLES[key]
+        self.heard = []
+        self.notices = []
+        self.listener = Atspi.EventListener.new(self.on_showing)
+        self.listener.register("object:state-changed:showing")
+
+    def on_showing(self, event):
+        try:
+            notice = event.source
+            if event.detail1 and notice.getRole() == pyatspi.ROLE_NOTIFICATION \
+                    and notice.parent.name == self.title:
+                self.heard.append(notice_text(notice))
+                self.notices.append(notice)
+        except (LookupError, RuntimeError, GLib.GError):
+            pass
+
+    def close(self):
+        self.listener.deregister("object:state-changed:showing")
+
+
+def focused(win):
+    return [c.name for c in controls(win) if state(c, pyatspi.STATE_FOCUSED)]
+
+
+def hear_a_run(app, notices, lang):
+    """START of the step mode through its action, the timer's interval at 10
+    and the far side faster than the source side: while the run is shown the
+    two-media window's notices say the junction reached, what is reflected
+    and transmitted there and the end of the run, in the language in use,
+    and the keyboard stays where it was."""
+    win = window(app, "two media")
+    bars = [c for c in controls(win) if c.getRole() == pyatspi.ROLE_SCROLL_BAR]
+    interval = next(b for b in bars if (b.queryValue().minimumValue,
+                                        b.queryValue().maximumValue) == (1, 10))
+    interval.queryValue().currentValue = 10
+    next(b for b in bars if b.name.startswith("c1")).queryValue().currentValue = 120
+    keyboard = focused(win)
+    notices.heard.clear()
+    activate(button(app, "two media", lang, "start"))
+    wanted = [re.compile(words) for words in RUN_NOTICES[lang]]
+    try:
+        wait_for("the run's notices", lambda: all(
+            any(w.search(said) for said in notices.heard) for w in wanted), 60, 0.005)
+    except Failure:
+        raise Failure(f"in {'Greek' if lang == 'el' else 'English'} the run's notices said "
+                      f"{notices.heard}, not all of {RUN_NOTICES[lang]}") from None
+    wrong = [said for said in notices.heard if bool(GREEK_LETTER.search(said)) != (lang == "el")]
+    if wrong:
+        raise Failure(f"notices not in {'Greek' if lang == 'el' else 'English'}: {wrong}")
+    if any(state(n, pyatspi.STATE_FOCUSABLE) for n in notices.notices):
+        raise Failure("a notice can take the keyboard focus")
+    if focused(win) != keyboard:
+        raise Failure(f"the keyboard moved from {keyboard} to {focused(win)} during the run")
+
+
 def key(keysym, modifiers=0):
     """A key pressed and released on the keyboard, with `modifiers` held."""
     synth = Atspi.KeySynthType
@@ -379,6 +459,7 @@ def switch_language(app, to, before):
 
 def main():
     started = time.monotonic()
+    notices = NoticeWatch("two media")
     try:
         app = application()
         window(app, "introduction")
@@ -387,10 +468,13 @@ def main():
         work_the_runs(app)
         watch = MenuWatch()
         work_the_instruments(app, watch, "en")
+        hear_a_run(app, notices, "en")
         switch_language(app, "el", "en")
         check_tree(app, "el")
         work_the_instruments(app, watch, "el")
+        hear_a_run(app, notices, "el")
         watch.close()
+        notices.close()
         switch_language(app, "en", "el")
         check_tree(app, "en")
         activate(button(app, "introduction", "en", "end"))
