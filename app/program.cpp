@@ -43,13 +43,7 @@ void Program::makePredictModes() {
         PredictedRun{.name = Caption::PredictSimpleSolution,
                      .window = simple,
                      .run = simpleRun,
-                     .events =
-                         [&simpleRun] {
-                             return findRunEvents(
-                                 simpleRun.simpleTable,
-                                 singleStringEventRun(simpleRun.settings().end, simpleRun.lambda,
-                                                      simpleRun.lastPoint, kLastSimpleLevel));
-                         },
+                     .events = [&simpleRun] { return runEventsOf(simpleRun); },
                      .pause = [&simple] { simple.Timer1.setEnabled(false); },
                      .resume =
                          [&simple, &simpleRun] {
@@ -66,19 +60,7 @@ void Program::makePredictModes() {
         PredictedRun{.name = Caption::PredictTwoMedia,
                      .window = twoMedia,
                      .run = stepRun,
-                     .events =
-                         [&stepRun] {
-                             const RunSettings& used = stepRun.settings();
-                             return findRunEvents(
-                                 stepRun.stepDisplacement,
-                                 twoMediaEventRun({.scheme = TwoMediaScheme::StepMode,
-                                                   .driveSpeed = used.driveSideSpeed,
-                                                   .farSpeed = used.farSideSpeed,
-                                                   .width = used.width,
-                                                   .height = used.height,
-                                                   .baseDepth = used.baseDepth,
-                                                   .end = used.end}));
-                         },
+                     .events = [&stepRun] { return runEventsOf(stepRun); },
                      .pause = [&twoMedia] { twoMedia.Command3_Click(); },
                      .resume = [&twoMedia] { twoMedia.Command5_Click(); },
                      .instruments = instruments_->twoMedia()},

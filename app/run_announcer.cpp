@@ -11,12 +11,6 @@ namespace palmos {
 
 namespace {
 
-// A two-media run's events, its table read as the measured ratios read it.
-std::vector<RunEvent> twoMediaEvents(const LevelTable& table, TwoMediaScheme scheme,
-                                     const Run& run) {
-    return findRunEvents(table, twoMediaEventRun(ratioRunOf(scheme, run.settings())));
-}
-
 std::string withLevel(Caption text, bool english, int level) {
     return captionWith(text, english, {formatWhole(level)});
 }
@@ -33,24 +27,15 @@ RunAnnouncer::RunAnnouncer(ProgramWindows& windows, Session& session, Navigation
 
     SimpleRun& simpleRun = session_.simpleRun;
     follow(
-        simpleRun, simple_,
-        [&simpleRun] {
-            return findRunEvents(simpleRun.simpleTable,
-                                 singleStringEventRun(simpleRun.settings().end, simpleRun.lambda,
-                                                      simpleRun.lastPoint, kLastSimpleLevel));
-        },
+        simpleRun, simple_, [&simpleRun] { return runEventsOf(simpleRun); },
         [&simpleRun] { return simpleRun.timeIndex > kLastSimpleLevel; });
     TwoMediaRun& continuous = session_.twoMediaRun;
     follow(
-        continuous, twoMedia_,
-        [&continuous] {
-            return twoMediaEvents(continuous.twoMediaTable, TwoMediaScheme::Continuous, continuous);
-        },
+        continuous, twoMedia_, [&continuous] { return runEventsOf(continuous); },
         [&continuous] { return continuous.twoMediaTimeIndex > kLastTwoMediaLevel; });
     StepRun& step = session_.stepRun;
     follow(
-        step, twoMedia_,
-        [&step] { return twoMediaEvents(step.stepDisplacement, TwoMediaScheme::StepMode, step); },
+        step, twoMedia_, [&step] { return runEventsOf(step); },
         [&step] { return step.stepRunFinished; });
 
     // Connected after the window's own handlers, so they run after them.

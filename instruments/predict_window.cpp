@@ -89,6 +89,9 @@ void PredictWindow::ask(const QString& question, const QStringList& answers) {
     questionLabel_->setAccessibleName(question);
     for (int k = 0; k < answers.size(); ++k) {
         auto* button = new QPushButton(answers[k], this);
+        // A screen reader says the question with the answer that has the
+        // keyboard.
+        button->setAccessibleDescription(question);
         answers_->addWidget(button);
         buttons_.push_back(button);
         connect(button, &QPushButton::clicked, this, [this, k] {

@@ -229,6 +229,21 @@ EventRun singleStringEventRun(EndMode end, double lambda, int lastPoint, int las
             .end = end};
 }
 
+std::vector<RunEvent> runEventsOf(const SimpleRun& run) {
+    return findRunEvents(run.simpleTable, singleStringEventRun(run.settings().end, run.lambda,
+                                                               run.lastPoint, kLastSimpleLevel));
+}
+
+std::vector<RunEvent> runEventsOf(const TwoMediaRun& run) {
+    return findRunEvents(run.twoMediaTable,
+                         twoMediaEventRun(ratioRunOf(TwoMediaScheme::Continuous, run.settings())));
+}
+
+std::vector<RunEvent> runEventsOf(const StepRun& run) {
+    return findRunEvents(run.stepDisplacement,
+                         twoMediaEventRun(ratioRunOf(TwoMediaScheme::StepMode, run.settings())));
+}
+
 bool PartReading::present() const {
     return std::fabs(ratio.value_or(seen)) >= kNoPart;
 }

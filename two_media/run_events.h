@@ -13,7 +13,9 @@
 
 #include "core/end_mode.h"
 #include "core/level_table.h"
+#include "single_string/simple_run.h"
 #include "two_media/measured_ratios.h"
+#include "two_media/two_media_run.h"
 
 namespace palmos {
 
@@ -75,6 +77,11 @@ struct EventRun {
 // at `lastPoint` with Courant number `lambda`, shown up to `lastLevel`).
 EventRun twoMediaEventRun(const RatioRun& run);
 EventRun singleStringEventRun(EndMode end, double lambda, int lastPoint, int lastLevel);
+
+// The events of each run of the program, read from its table as filled now.
+std::vector<RunEvent> runEventsOf(const SimpleRun& run);
+std::vector<RunEvent> runEventsOf(const TwoMediaRun& run);
+std::vector<RunEvent> runEventsOf(const StepRun& run);
 
 // The events of the run in `table`, in the order of their levels; only
 // reads the table. A run with nothing on its string has none.
