@@ -114,7 +114,7 @@ void PredictMode::ask(const RunEvent& event) {
     worksheet_.rows.push_back(
         {.window = run_.name, .settings = run_.run.settings(), .question = question});
     const std::size_t row = worksheet_.rows.size() - 1;
-    asked_.push_back({.row = row, .outcome = outcomeOf(question, events_, en)});
+    asked_.push_back({.row = row, .outcome = outcomeOf(question, events_, en), .end = event.end});
     open_ = row;
 
     const QString end =
@@ -140,7 +140,7 @@ void PredictMode::answer(int k) {
     const std::size_t row = *open_;
     open_.reset();
     worksheet_.rows[row].answer = k;
-    tellAnswer(row);
+    tellRun();
     worksheet_.changed();
     run_.resume();
 }
@@ -156,7 +156,7 @@ void PredictMode::reveal(int level) {
             }
             // A question still waiting for its answer keeps the window.
             if (!open_) {
-                tellAnswer(asked.row);
+                tellRun();
             }
             changed = true;
         }
@@ -166,41 +166,47 @@ void PredictMode::reveal(int level) {
     }
 }
 
-// The answer given, then what the run did, or that it is still to come.
-void PredictMode::tellAnswer(std::size_t row) {
+// Each question of this run, named in a few words: the answer given, then
+// what the run did, or that it is still to come.
+void PredictMode::tellRun() {
     const bool en = english();
-    const Prediction& prediction = worksheet_.rows[row];
-    const std::vector<Caption> answers = answerCaptions(prediction.question);
-    const auto answerText = [&](int k) {
-        return k >= 0 && k < static_cast<int>(answers.size())
-                   ? text(answers[static_cast<std::size_t>(k)], en)
-                   : text(Caption::PredictNotAnswered, en);
-    };
-    QString told = text(Caption::PredictYourAnswer, en).arg(answerText(prediction.answer));
-    const Asked* asked = nullptr;
-    for (const Asked& a : asked_) {
-        if (a.row == row) {
-            asked = &a;
+    QStringList told;
+    for (const Asked& asked : asked_) {
+        const Prediction& prediction = worksheet_.rows[asked.row];
+        const std::vector<Caption> answers = answerCaptions(prediction.question);
+        const auto answerText = [&](int k) {
+            return k >= 0 && k < static_cast<int>(answers.size())
+                       ? text(answers[static_cast<std::size_t>(k)], en)
+                       : text(Caption::PredictNotAnswered, en);
+        };
+        QString line = text(questionCaption(prediction.question, false), en);
+        if (line.contains(QLatin1String("%1"))) {
+            line = line.arg(text(
+                asked.end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, en));
         }
-    }
-    if (asked != nullptr && !asked->outcome) {
-        told += QLatin1Char(' ') + text(Caption::PredictBeyondRun, en);
-    } else if (!prediction.outcome) {
-        told += QLatin1Char(' ') + text(Caption::PredictWatch, en);
-    } else {
-        const Outcome& outcome = *prediction.outcome;
-        told += QLatin1Char(' ') + text(Caption::PredictRunDid, en)
+        line += QString::fromUtf8(" — ") +
+                text(Caption::PredictYourAnswer, en).arg(answerText(prediction.answer));
+        if (!asked.outcome) {
+            line += QLatin1Char(' ') + text(Caption::PredictBeyondRun, en);
+        } else if (!prediction.outcome) {
+            line += QLatin1Char(' ') + text(Caption::PredictWatch, en);
+        } else {
+            const Outcome& outcome = *prediction.outcome;
+            line +=
+                QLatin1Char(' ') + text(Caption::PredictRunDid, en)
                                        .arg(answerText(outcome.answer), fromUtf8(outcome.measured),
                                             fromUtf8(outcome.formula));
-        if (prediction.answer >= 0) {
-            told += QLatin1Char(' ') + text(prediction.answer == outcome.answer
-                                                ? Caption::PredictAgrees
-                                                : Caption::PredictDiffers,
-                                            en);
+            if (prediction.answer >= 0) {
+                line += QLatin1Char(' ') + text(prediction.answer == outcome.answer
+                                                    ? Caption::PredictAgrees
+                                                    : Caption::PredictDiffers,
+                                                en);
+            }
         }
+        told << line;
     }
     if (window_) {
-        window_->tell(told);
+        window_->tell(told.join(QStringLiteral("\n")));
     }
 }
 

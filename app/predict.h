@@ -72,7 +72,7 @@ class PredictMode {
     void ask(const RunEvent& event);
     // Puts what the run did beside the answers whose outcome it has shown.
     void reveal(int level);
-    void tellAnswer(std::size_t row);
+    void tellRun();
     void showWorksheet();
     void saveWorksheet();
     bool english() const;
@@ -81,6 +81,7 @@ class PredictMode {
     struct Asked {
         std::size_t row;
         std::optional<Outcome> outcome;
+        EndMode end = EndMode::Fixed;  // the far end, which a question may name
         bool revealed = false;
     };
 

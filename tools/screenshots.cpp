@@ -116,12 +116,12 @@ int main(int argc, char* argv[]) {
     playUntilPaused();
     save(dyomessa(), folder, "predict-paused.png");
     save(*predict.window(), folder, "predict-question.png");
+    // Upside down, then, before the far end, upright: the run tells what it
+    // did beside each answer.
     predict.answer(1);
-    for (int tick = 0;
-         tick < 2000 && !predict.window()->told().contains(QStringLiteral("The run:")); ++tick) {
-        dyomessa().Timer2.fire();
-    }
-    click(dyomessa().Command3);
+    playUntilPaused();
+    predict.answer(0);
+    playUntilPaused();
     save(*predict.window(), folder, "predict-outcome.png");
     predict.setOn(false);
 
