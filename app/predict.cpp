@@ -70,6 +70,16 @@ void PredictMode::retitle() {
         window_->setTexts(text(Caption::PredictTitle, en), text(Caption::PredictWorksheet, en),
                           text(Caption::PredictCopy, en), text(Caption::PredictSave, en));
         showWorksheet();
+        // The question open, or the run's answers so far, said again.
+        if (open_) {
+            for (const Asked& asked : asked_) {
+                if (asked.row == *open_) {
+                    showQuestion(asked);
+                }
+            }
+        } else if (!asked_.empty()) {
+            tellRun();
+        }
     }
 }
 
@@ -116,20 +126,32 @@ void PredictMode::ask(const RunEvent& event) {
     const std::size_t row = worksheet_.rows.size() - 1;
     asked_.push_back({.row = row, .outcome = outcomeOf(question, events_, en), .end = event.end});
     open_ = row;
+    showQuestion(asked_.back());
+    run_.instruments.openInstrument(window_, {});
+    worksheet_.changed();
+}
 
-    const QString end =
-        text(event.end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, en);
+// The question of `asked`, in the language of the moment, with its answers.
+void PredictMode::showQuestion(const Asked& asked) {
+    const bool en = english();
+    const Question question = worksheet_.rows[asked.row].question;
     QStringList answers;
     for (const Caption answer : answerCaptions(question)) {
         answers << text(answer, en);
     }
-    QString asking = text(questionCaption(question), en);
-    if (event.kind == RunEventKind::ReachesEnd) {
-        asking = asking.arg(end);
+    window_->ask(questionText(question, asked.end, true), answers);
+}
+
+// A question in full or in a few words, naming the far end where it asks
+// about it.
+QString PredictMode::questionText(Question question, EndMode end, bool inFull) const {
+    const bool en = english();
+    const QString words = text(questionCaption(question, inFull), en);
+    if (!words.contains(QLatin1String("%1"))) {
+        return words;
     }
-    window_->ask(asking, answers);
-    run_.instruments.openInstrument(window_, {});
-    worksheet_.changed();
+    return words.arg(
+        text(end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, en));
 }
 
 void PredictMode::answer(int k) {
@@ -179,11 +201,7 @@ void PredictMode::tellRun() {
                        ? text(answers[static_cast<std::size_t>(k)], en)
                        : text(Caption::PredictNotAnswered, en);
         };
-        QString line = text(questionCaption(prediction.question, false), en);
-        if (line.contains(QLatin1String("%1"))) {
-            line = line.arg(text(
-                asked.end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, en));
-        }
+        QString line = questionText(prediction.question, asked.end, false);
         line += QString::fromUtf8(" — ") +
                 text(Caption::PredictYourAnswer, en).arg(answerText(prediction.answer));
         if (!asked.outcome) {

@@ -84,6 +84,8 @@ class PredictMode {
         EndMode end = EndMode::Fixed;  // the far end, which a question may name
         bool revealed = false;
     };
+    void showQuestion(const Asked& asked);
+    QString questionText(Question question, EndMode end, bool inFull) const;
 
     PredictedRun run_;
     Worksheet& worksheet_;

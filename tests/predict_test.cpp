@@ -91,8 +91,9 @@ TEST_P(StepModePauses, OnTheLastTickBeforeEachEvent) {
 
 INSTANTIATE_TEST_SUITE_P(Intervals, StepModePauses, ::testing::Range(1, 11));
 
-// The single string pauses before its end, in Greek when Greek is chosen;
-// with predict mode off the same run never pauses.
+// The single string pauses before its end, in Greek when Greek is chosen and
+// again in English when English is; with predict mode off the same run never
+// pauses.
 TEST_F(PredictTest, TheSingleStringPausesBeforeItsEndOnlyWhenPredicting) {
     click(eisagogi1().Option2);
     click(eisagogi1().APLO);
@@ -112,6 +113,8 @@ TEST_F(PredictTest, TheSingleStringPausesBeforeItsEndOnlyWhenPredicting) {
         EXPECT_FALSE(reached(simpleRun.simpleTable, 1, shown, 54, 499));
         EXPECT_TRUE(reached(simpleRun.simpleTable, 1, shown + 2, 54, 499));
         EXPECT_TRUE(program.simpleSolutionPredict().window()->question().contains("άκρο"));
+        click(eisagogi1().Option1);  // the open question, asked again in English
+        EXPECT_TRUE(program.simpleSolutionPredict().window()->question().contains("the fixed end"));
         program.simpleSolutionPredict().answer(1);
         EXPECT_TRUE(window.Timer1.Enabled());
     }
