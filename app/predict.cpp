@@ -67,8 +67,12 @@ void PredictMode::setOn(bool on) {
 void PredictMode::retitle() {
     if (window_) {
         const bool en = english();
-        window_->setTexts(text(Caption::PredictTitle, en), text(Caption::PredictWorksheet, en),
-                          text(Caption::PredictCopy, en), text(Caption::PredictSave, en));
+        window_->setTexts({.title = text(Caption::PredictTitle, en),
+                           .worksheet = text(Caption::PredictWorksheet, en),
+                           .copy = text(Caption::PredictCopy, en),
+                           .copyShown = text(Caption::PredictCopyShown, en),
+                           .save = text(Caption::PredictSave, en),
+                           .saveShown = text(Caption::PredictSaveShown, en)});
         showWorksheet();
         // The question open, or the run's answers so far, said again.
         if (open_) {

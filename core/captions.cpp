@@ -151,6 +151,8 @@ constexpr std::array<CaptionText, kCount> kCaptions = {{
     {Caption::PredictWorksheet, "Worksheet", "Φύλλο εργασίας"},
     {Caption::PredictCopy, "Copy worksheet", "Αντιγραφή φύλλου εργασίας"},
     {Caption::PredictSave, "Save worksheet...", "Αποθήκευση φύλλου εργασίας..."},
+    {Caption::PredictCopyShown, "Copy", "Αντιγραφή"},
+    {Caption::PredictSaveShown, "Save...", "Αποθήκευση..."},
     {Caption::PredictWorksheetHeader, "Run\tc1\tc2\tHeight\tWidth\tEnd\tQuestion\tAnswer\tThe run\tMeasured\tFormula", "Κίνηση\tc1\tc2\tΎψος\tΕύρος\tΆκρο\tΕρώτηση\tΑπάντηση\tΗ κίνηση\tΜέτρηση\tΤύπος"},
     {Caption::PreviousHeight, "height %1%", "ύψος %1%"},
     {Caption::PreviousWidth, "width %1", "εύρος %1"},

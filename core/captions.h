@@ -165,6 +165,8 @@ enum class Caption {
     PredictWorksheet,
     PredictCopy,
     PredictSave,
+    PredictCopyShown,
+    PredictSaveShown,
     PredictWorksheetHeader,
 
     // The previous run of a window, drawn behind the one shown: its settings

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "instruments/named_scroll_area.h"
 
@@ -26,12 +27,21 @@ QString worksheetTable(const QString& tabSeparated) {
 }
 
 // The question and its answers on the left, the worksheet on the right: the
-// window docks in a wide band below the string.
+// window docks in a wide band below the string. While a question waits for
+// its answer it has the whole window, and it scrolls where even that is too
+// small (instruments docked beside it at a large zoom): the question is
+// never cut off.
 PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QHBoxLayout(this);
-    auto* asking = new QVBoxLayout;
-    layout->addLayout(asking, 2);
-    questionLabel_ = new QLabel(this);
+    askScroll_ = new QScrollArea(this);
+    askScroll_->setWidgetResizable(true);
+    askScroll_->setFrameShape(QFrame::NoFrame);
+    auto* page = new QWidget(askScroll_);
+    askScroll_->setWidget(page);
+    layout->addWidget(askScroll_, 2);
+    auto* asking = new QVBoxLayout(page);
+    asking->setContentsMargins(0, 0, 0, 0);
+    questionLabel_ = new QLabel(page);
     questionLabel_->setWordWrap(true);
     questionLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                             Qt::TextSelectableByKeyboard);
@@ -40,22 +50,23 @@ PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     asking->addLayout(answers_);
     asking->addStretch();
 
-    auto* sheet = new QVBoxLayout;
-    layout->addLayout(sheet, 3);
-    worksheetTitle_ = new QLabel(this);
+    sheet_ = new QWidget(this);
+    layout->addWidget(sheet_, 3);
+    auto* sheet = new QVBoxLayout(sheet_);
+    sheet->setContentsMargins(0, 0, 0, 0);
+    worksheetTitle_ = new QLabel(sheet_);
     sheet->addWidget(worksheetTitle_);
-    worksheet_ = new QLabel(this);
+    worksheet_ = new QLabel(sheet_);
     worksheet_->setTextFormat(Qt::RichText);
     worksheet_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scroll_ = new QScrollArea(this);
-    QScrollArea* scroll = scroll_;
-    scroll->setWidget(worksheet_);
-    scroll->setWidgetResizable(true);
-    sheet->addWidget(scroll, 1);
-    worksheetTitle_->setBuddy(scroll);
+    scroll_ = new QScrollArea(sheet_);
+    scroll_->setWidget(worksheet_);
+    scroll_->setWidgetResizable(true);
+    sheet->addWidget(scroll_, 1);
+    worksheetTitle_->setBuddy(scroll_);
     auto* buttons = new QHBoxLayout;
-    copyButton_ = new QPushButton(this);
-    saveButton_ = new QPushButton(this);
+    copyButton_ = new QPushButton(sheet_);
+    saveButton_ = new QPushButton(sheet_);
     buttons->addWidget(copyButton_);
     buttons->addWidget(saveButton_);
     buttons->addStretch();
@@ -88,7 +99,7 @@ void PredictWindow::ask(const QString& question, const QStringList& answers) {
     questionLabel_->setText(question);
     questionLabel_->setAccessibleName(question);
     for (int k = 0; k < answers.size(); ++k) {
-        auto* button = new QPushButton(answers[k], this);
+        auto* button = new QPushButton(answers[k], askScroll_->widget());
         // A screen reader says the question with the answer that has the
         // keyboard.
         button->setAccessibleDescription(question);
@@ -100,6 +111,7 @@ void PredictWindow::ask(const QString& question, const QStringList& answers) {
             }
         });
     }
+    sheet_->hide();
     if (!buttons_.empty()) {
         buttons_.front()->setFocus();
     }
@@ -111,6 +123,7 @@ void PredictWindow::tell(const QString& text) {
     told_ = text;
     questionLabel_->setText(text);
     questionLabel_->setAccessibleName(text);
+    sheet_->show();
 }
 
 void PredictWindow::setWorksheet(const QString& shown, const QString& whole) {
@@ -118,13 +131,20 @@ void PredictWindow::setWorksheet(const QString& shown, const QString& whole) {
     wholeWorksheet_ = whole;
 }
 
-void PredictWindow::setTexts(const QString& title, const QString& worksheet, const QString& copy,
-                             const QString& save) {
-    setWindowTitle(title);
-    worksheetTitle_->setText(worksheet);
-    nameScrollArea(*scroll_, worksheet);
-    copyButton_->setText(copy);
-    saveButton_->setText(save);
+// The buttons show a word or two, with their whole names for a screen reader
+// and in their tooltips.
+void PredictWindow::setTexts(const PredictTexts& texts) {
+    setWindowTitle(texts.title);
+    nameScrollArea(*askScroll_, texts.title);
+    worksheetTitle_->setText(texts.worksheet);
+    nameScrollArea(*scroll_, texts.worksheet);
+    for (const auto& [button, shown, name] :
+         {std::tuple(copyButton_, texts.copyShown, texts.copy),
+          std::tuple(saveButton_, texts.saveShown, texts.save)}) {
+        button->setText(shown);
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+    }
 }
 
 std::unique_ptr<QWidget> PredictWindow::worksheetPage(const QString& heading) const {

@@ -19,20 +19,31 @@ class QVBoxLayout;
 
 namespace palmos {
 
+// The window's own texts in the language of the moment.
+struct PredictTexts {
+    QString title;
+    QString worksheet;
+    QString copy;  // a button's whole name, and what it shows
+    QString copyShown;
+    QString save;
+    QString saveShown;
+};
+
 class PredictWindow : public QWidget {
   public:
     explicit PredictWindow(QWidget* parent = nullptr);
 
-    // Asks `question`, one button an answer; the first answer has the
-    // keyboard. The answer chosen is handed to onAnswer (its index).
+    // Asks `question`, one button an answer, in the whole window; the first
+    // answer has the keyboard. The answer chosen is handed to onAnswer (its
+    // index).
     void ask(const QString& question, const QStringList& answers);
-    // Instead of a question: `text` (the answer given, what the run did).
+    // Instead of a question: `text` (the answer given, what the run did),
+    // beside the worksheet.
     void tell(const QString& text);
     // The worksheet shown, and the one Save worksheet... writes: tab-separated
     // text whose first row is the header.
     void setWorksheet(const QString& shown, const QString& whole);
-    void setTexts(const QString& title, const QString& worksheet, const QString& copy,
-                  const QString& save);
+    void setTexts(const PredictTexts& texts);
 
     void onAnswer(std::function<void(int)> answered) { answered_ = std::move(answered); }
     void onCopy(std::function<void()> copy) { copy_ = std::move(copy); }
@@ -55,6 +66,8 @@ class PredictWindow : public QWidget {
     QLabel* worksheetTitle_;
     QLabel* worksheet_;
     QScrollArea* scroll_;
+    QScrollArea* askScroll_;
+    QWidget* sheet_;
     QString wholeWorksheet_;
     QPushButton* copyButton_;
     QPushButton* saveButton_;
