@@ -59,7 +59,6 @@ void PredictMode::setOn(bool on) {
     showWorksheet();
     // A run filled before predict mode came on asks from its next tick.
     filled();
-    window_->tell(text(Caption::PredictWatch, english()));
     run_.instruments.openInstrument(
         window_, [this] { copyToClipboard(fromUtf8(worksheetText(worksheet_.rows, english()))); });
 }

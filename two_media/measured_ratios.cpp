@@ -92,13 +92,6 @@ double peak(const Passage& window, int lastLevel, Value value) {
     return best;
 }
 
-// The same run with both media at the drive side's speed, in tables of its
-// own.
-RatioRun equalSpeed(RatioRun run) {
-    run.farSpeed = run.driveSpeed;
-    return run;
-}
-
 std::optional<double> ratioOf(double measured, double incident) {
     if (!(std::fabs(incident) > 0.0)) {
         return std::nullopt;
@@ -108,7 +101,8 @@ std::optional<double> ratioOf(double measured, double incident) {
 
 }  // namespace
 
-MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run) {
+MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run,
+                             const LevelTable* equalSpeed) {
     MeasuredRatios result;
     const bool step = run.scheme == TwoMediaScheme::StepMode;
     // The readout's formula for the speeds the run used: the window's c1 bar
@@ -171,8 +165,12 @@ MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run) {
         return result;
     }
 
-    const std::unique_ptr<LevelTable> equal = computeRunTable(equalSpeed(run));
-    const LevelTable& reference = *equal;
+    std::unique_ptr<LevelTable> computed;
+    if (equalSpeed == nullptr) {
+        computed = computeRunTable(withoutJunction(run));
+        equalSpeed = computed.get();
+    }
+    const LevelTable& reference = *equalSpeed;
     const int last = travel.lastLevel;
     if (reflectedReason == NoCleanWindow::None) {
         const int at = kReflectedPoint;
@@ -192,6 +190,11 @@ MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run) {
         result.transmitted.ratio = ratioOf(transmitted, incident);
     }
     return result;
+}
+
+RatioRun withoutJunction(RatioRun run) {
+    run.farSpeed = run.driveSpeed;
+    return run;
 }
 
 std::unique_ptr<LevelTable> computeRunTable(const RatioRun& run) {

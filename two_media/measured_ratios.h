@@ -68,8 +68,10 @@ struct MeasuredRatios {
 
 // Measures the ratios in `displacement`, the table of the run `run` describes
 // (the step mode's displacement table, or the continuous run's table). Only
-// reads it.
-MeasuredRatios measureRatios(const LevelTable& displacement, const RatioRun& run);
+// reads it. The same run without a junction (`withoutJunction`), against
+// which it reads, is computed here unless the caller has it already.
+MeasuredRatios measureRatios(const LevelTable& displacement, const RatioRun& run,
+                             const LevelTable* equalSpeed = nullptr);
 
 // The speed of a run's pulse on either side of the junction, in points per
 // level, measured in its table two ways: from the moments its front (half
@@ -100,6 +102,10 @@ RatioRun ratioRunOf(TwoMediaScheme scheme, const RunSettings& used);
 // height nor width: half as high, and 15 levels wider (narrower when that
 // would leave the width bar's range).
 RatioRun otherPulse(const RatioRun& run);
+
+// The same run with both media at the drive side's speed: the incoming pulse
+// as it would go on with no junction.
+RatioRun withoutJunction(RatioRun run);
 
 // The run's table computed afresh for `run`, into tables of its own.
 std::unique_ptr<LevelTable> computeRunTable(const RatioRun& run);

@@ -149,13 +149,6 @@ int crestInMiddle(int front, const EventRun& run, int from, Span span, double sp
     return front + static_cast<int>(std::lround(run.pulseLevels / 2.0 + distance / speed));
 }
 
-// The same run with both media at the drive side's speed: the incoming
-// pulse as it would go on with no junction.
-std::unique_ptr<LevelTable> withoutJunction(RatioRun run) {
-    run.farSpeed = run.driveSpeed;
-    return computeRunTable(run);
-}
-
 // Events by their levels: a fast far side brings the pulse to the far end
 // before the parts at the junction are read.
 std::vector<RunEvent> inOrder(std::vector<RunEvent> events) {
@@ -176,7 +169,7 @@ RunEvent splitAt(const LevelTable& table, const EventRun& run, double noise, int
     if (split.level > run.lastLevel || !run.ratios) {
         return split;
     }
-    const std::unique_ptr<LevelTable> plain = withoutJunction(*run.ratios);
+    const std::unique_ptr<LevelTable> plain = computeRunTable(withoutJunction(*run.ratios));
     const Field alone(*plain);
     const Field field(table);
     const Field reflected(table, plain.get());
@@ -186,7 +179,7 @@ RunEvent splitAt(const LevelTable& table, const EventRun& run, double noise, int
 
     split.reflected.seen = ratioOf(reflected.peakOn(back, drive), incoming).value_or(0.0);
     split.transmitted.seen = ratioOf(field.peakOn(on, far), incoming).value_or(0.0);
-    const MeasuredRatios measured = measureRatios(table, *run.ratios);
+    const MeasuredRatios measured = measureRatios(table, *run.ratios, plain.get());
     split.reflected.formula = measured.printedReflected;
     split.transmitted.formula = measured.printedTransmitted;
     split.reflected.ratio = measured.reflected.ratio;
