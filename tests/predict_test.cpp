@@ -74,8 +74,18 @@ TEST_P(StepModePauses, OnTheLastTickBeforeEachEvent) {
         EXPECT_TRUE(reached(stepRun.stepDisplacement, point, shown + interval, 60, 1501)) << point;
         ASSERT_FALSE(predict.window()->question().isEmpty());
         ASSERT_GE(predict.window()->answerButtons().size(), 2u);
+        // The question has the whole window until it is answered.
+        QPushButton* copy = nullptr;
+        for (QPushButton* button : predict.window()->findChildren<QPushButton*>()) {
+            if (button->accessibleName() == "Copy worksheet") {
+                copy = button;
+            }
+        }
+        ASSERT_NE(copy, nullptr);
+        EXPECT_FALSE(copy->isVisible());
         click(*predict.window()->answerButtons().front());
         EXPECT_TRUE(window.Timer2.isTicking());
+        EXPECT_TRUE(copy->isVisible());
     }
     while (window.Timer2.isTicking()) {
         window.Timer2.fire();

@@ -174,6 +174,22 @@ TEST(MeasuredContinuousSpeeds, AreTheBarsC) {
     }
 }
 
+// A caller that has the run without a junction already reads the same
+// ratios with it as the measurement computes for itself.
+TEST(MeasuredRatiosAgainstAGivenRun, AreTheRatiosItComputes) {
+    for (const RatioRun& run : {RatioRun{.driveSpeed = 0.2, .farSpeed = 1.2},
+                                RatioRun{.driveSpeed = 1.2, .farSpeed = 0.3, .width = 15},
+                                RatioRun{.scheme = TwoMediaScheme::Continuous}}) {
+        const auto table = computeRunTable(run);
+        const auto plain = computeRunTable(withoutJunction(run));
+        const MeasuredRatios computed = measureRatios(*table, run);
+        const MeasuredRatios given = measureRatios(*table, run, plain.get());
+        EXPECT_EQ(given.reflected.ratio, computed.reflected.ratio);
+        EXPECT_EQ(given.transmitted.ratio, computed.transmitted.ratio);
+        EXPECT_TRUE(computed.reflected.ratio || computed.transmitted.ratio);
+    }
+}
+
 // The continuous run always runs with equal speeds: nothing is reflected.
 TEST(MeasuredContinuousRatios, AreZeroAndOneWithTheResetSpeeds) {
     auto table = std::make_unique<LevelTable>(kTablePoints, kTableLevels);
