@@ -3,25 +3,17 @@
 #include <cmath>
 
 #include "core/format.h"
+#include "two_media/readout.h"
 
 namespace palmos {
 
 namespace {
 
-// A height or width within this share of the incoming pulse's is the same.
-constexpr double kSame = 0.05;
-// Two arrivals this many levels apart or fewer come together.
-constexpr int kTogether = 3;
-
-// The answers of the three-way comparisons, in their order.
-enum Comparison { More = 0, Less = 1, Same = 2 };
-
-Comparison compare(double ratio) {
-    if (std::fabs(ratio - 1.0) <= kSame) {
-        return Same;
-    }
-    return ratio > 1.0 ? More : Less;
-}
+// A clean reading that differs from the ideal by at least the first and at
+// most the second is the grid's own loss on the way, said in a sentence;
+// closer, the two agree as far as a reading on the grid tells.
+constexpr double kAgrees = 0.03;
+constexpr double kGridLoss = 0.15;
 
 const RunEvent* find(const std::vector<RunEvent>& events, RunEventKind kind) {
     for (const RunEvent& event : events) {
@@ -32,67 +24,96 @@ const RunEvent* find(const std::vector<RunEvent>& events, RunEventKind kind) {
     return nullptr;
 }
 
-std::string ratioText(const char* name, std::optional<double> ratio) {
-    return ratio ? std::string(name) + " = " + formatNumber(*ratio) : std::string();
+// "A1/A0 = 0.43", or "A1/A0 ≈ 0.43" where the table gives no clean reading.
+std::string named(const char* name, const PartReading& part) {
+    return std::string(name) + (part.ratio ? " = " : " ≈ ") +
+           formatNumber(part.ratio.value_or(part.seen));
 }
 
-// A reading with its name; where the table gives no clean reading, what was
-// seen, marked as rough.
-std::string reading(const char* name, const std::optional<double>& clean, double seen) {
-    return clean ? ratioText(name, clean) : std::string(name) + " ≈ " + formatNumber(seen);
+// What the table shows of a part read at `level`, and a sentence on how the
+// grid's reading stands to the ideal `ideal`.
+struct Evidence {
+    std::string measured;
+    std::string note;
+};
+
+std::string gridNote(std::optional<double> measured, double ideal, Caption loses, Caption adds,
+                     bool english) {
+    if (!measured) {
+        return caption(Caption::PredictRough, english);
+    }
+    const std::string m = formatNumber(*measured);
+    const std::string i = formatNumber(ideal);
+    const double off = std::fabs(*measured - ideal);
+    if (off < kAgrees || off > kGridLoss) {
+        return {};
+    }
+    return captionWith(std::fabs(*measured) < std::fabs(ideal) ? loses : adds, english, {m, i});
 }
 
-// How a part stands: upright, upside down, or not there.
-Outcome wayOf(const PartReading& part, const char* name, int level, bool canBeNone) {
-    const int answer = canBeNone && !part.present() ? 2 : (part.upright() ? 0 : 1);
-    return {.answer = answer,
-            .measured = reading(name, part.ratio, part.seen),
-            .formula = ratioText(name, part.formula),
-            .level = level};
+Evidence heightEvidence(const PartReading& part, const char* name, Caption which, int level,
+                        double ideal, bool english) {
+    return {
+        captionWith(which, english, {std::to_string(level), named(name, part)}),
+        gridNote(part.ratio, ideal, Caption::PredictGridLoses, Caption::PredictGridAdds, english)};
 }
 
-Outcome heightOf(const PartReading& part, const char* name, int level) {
-    return {.answer = compare(std::fabs(part.ratio.value_or(part.seen))),
-            .measured = reading(name, part.ratio, part.seen),
-            .formula = ratioText(name, std::fabs(part.formula)),
-            .level = level};
+Evidence endEvidence(const PartReading& part, int level, double ideal, bool english) {
+    const std::string times =
+        captionWith(Caption::PredictFormulaEnd, english,
+                    {(part.ratio ? "" : "≈ ") + formatNumber(part.ratio.value_or(part.seen))});
+    return {
+        captionWith(Caption::PredictMeasuredEnd, english, {std::to_string(level), times}),
+        gridNote(part.ratio, ideal, Caption::PredictGridLoses, Caption::PredictGridAdds, english)};
 }
 
-std::optional<Outcome> widthOf(const PartReading& part, int level, bool english) {
+Evidence widthEvidence(const PartReading& part, int level, double ideal, bool english) {
     if (!part.widthRatio) {
-        return Outcome{.answer = compare(part.widthFormula),
-                       .measured = caption(Caption::SpeedNotMeasured, english),
-                       .formula = formatNumber(part.widthFormula),
-                       .level = level};
+        return {caption(Caption::SpeedNotMeasured, english), {}};
     }
-    return Outcome{.answer = compare(*part.widthRatio),
-                   .measured = formatNumber(*part.widthRatio),
-                   .formula = formatNumber(part.widthFormula),
-                   .level = level};
+    const std::string times =
+        captionWith(Caption::PredictFormulaWidth, english, {formatNumber(*part.widthRatio)});
+    return {
+        captionWith(Caption::PredictMeasuredTransmitted, english, {std::to_string(level), times}),
+        gridNote(part.widthRatio, ideal, Caption::PredictGridWidth, Caption::PredictGridWidth,
+                 english)};
 }
 
-std::string levelText(const std::optional<int>& level, bool english) {
-    return level ? std::to_string(*level) : caption(Caption::PredictNeverArrives, english);
+// When each part arrived, counted from the pulse's arrival at the junction.
+Evidence arrivalEvidence(const RunEvent& split, int junction, bool english) {
+    const auto when = [&](const std::optional<int>& level) {
+        return level ? captionWith(Caption::PredictLevelsAfter, english,
+                                   {std::to_string(*level - junction), std::to_string(*level)})
+                     : std::string(caption(Caption::PredictNeverArrives, english));
+    };
+    return {captionWith(Caption::PredictMeasuredArrivals, english,
+                        {when(split.reflectedHome), when(split.transmittedAtEnd)}),
+            {}};
 }
 
-std::optional<Outcome> firstOf(const RunEvent& split, bool english) {
-    const std::optional<int> back = split.reflectedHome;
-    const std::optional<int> on = split.transmittedAtEnd;
-    if (!back && !on) {
-        return std::nullopt;
+std::string formulaOf(Question question, const IdealAnswer& ideal, const EventRun& run,
+                      bool english) {
+    switch (question) {
+        case Question::ReflectedWay:
+            return "A1/A0 = " + formatNumber(ideal.value);
+        case Question::TransmittedHeight:
+            return "B1/A0 = " + formatNumber(ideal.value);
+        case Question::TransmittedWidth:
+            return captionWith(Caption::PredictFormulaWidth, english, {formatNumber(ideal.value)});
+        case Question::ArrivesFirst:
+            // With equal speeds nothing comes back from the junction.
+            if (ideal.answer == answer::kTransmittedFirst &&
+                idealAnswer(Question::ReflectedWay, run).answer == answer::kNothingReflected) {
+                return captionWith(Caption::PredictFormulaOnlyTransmitted, english,
+                                   {formatWhole(ideal.other)});
+            }
+            return captionWith(Caption::PredictFormulaArrivals, english,
+                               {formatWhole(ideal.value), formatWhole(ideal.other)});
+        case Question::EndWay:
+        case Question::EndHeight:
+            return captionWith(Caption::PredictFormulaEnd, english, {formatNumber(ideal.value)});
     }
-    int answer = Same;
-    if (!back || (on && *on + kTogether < *back)) {
-        answer = 1;
-    } else if (!on || *back + kTogether < *on) {
-        answer = 0;
-    }
-    const int known = std::max(back.value_or(*on), on.value_or(*back));
-    return Outcome{.answer = answer,
-                   .measured = captionWith(Caption::PredictLevels, english,
-                                           {levelText(back, english), levelText(on, english)}),
-                   .formula = "-",
-                   .level = known};
+    return {};
 }
 
 }  // namespace
@@ -167,28 +188,52 @@ bool lastTickBefore(const RunEvent& event, int shown, int perTick) {
 }
 
 std::optional<Outcome> outcomeOf(Question question, const std::vector<RunEvent>& events,
-                                 bool english) {
+                                 const EventRun& run, bool english) {
     const RunEvent* split = find(events, RunEventKind::Splits);
+    const RunEvent* junction = find(events, RunEventKind::ReachesJunction);
     const RunEvent* back = find(events, RunEventKind::ComesBack);
+    const bool atJunction = question != Question::EndWay && question != Question::EndHeight;
+    const RunEvent* shows = atJunction ? split : back;
+    if (shows == nullptr || (atJunction && junction == nullptr)) {
+        return std::nullopt;
+    }
+    const IdealAnswer ideal = idealAnswer(question, run);
+    Evidence evidence;
     switch (question) {
         case Question::ReflectedWay:
-            return split ? std::optional(wayOf(split->reflected, "A1/A0", split->level, true))
-                         : std::nullopt;
+            evidence = heightEvidence(split->reflected, "A1/A0", Caption::PredictMeasuredReflected,
+                                      split->level, ideal.value, english);
+            break;
         case Question::TransmittedHeight:
-            return split ? std::optional(heightOf(split->transmitted, "B1/A0", split->level))
-                         : std::nullopt;
+            evidence =
+                heightEvidence(split->transmitted, "B1/A0", Caption::PredictMeasuredTransmitted,
+                               split->level, ideal.value, english);
+            break;
         case Question::TransmittedWidth:
-            return split ? widthOf(split->transmitted, split->level, english) : std::nullopt;
+            evidence = widthEvidence(split->transmitted, split->level, ideal.value, english);
+            break;
         case Question::ArrivesFirst:
-            return split ? firstOf(*split, english) : std::nullopt;
+            evidence = arrivalEvidence(*split, junction->level, english);
+            break;
         case Question::EndWay:
-            return back ? std::optional(wayOf(back->reflected, "A/A0", back->level, false))
-                        : std::nullopt;
         case Question::EndHeight:
-            return back ? std::optional(heightOf(back->reflected, "A/A0", back->level))
-                        : std::nullopt;
+            evidence = endEvidence(back->reflected, back->level, ideal.value, english);
+            break;
     }
-    return std::nullopt;
+    // What happened at the junction shows as soon as both parts have left
+    // it, its tail a point past it on the slower side; the values are read
+    // later, where each part lies whole on its side.
+    int level = shows->level;
+    if (atJunction) {
+        const double slower = std::min(run.driveTravel, run.farTravel);
+        level = std::min(
+            level, junction->level + static_cast<int>(std::ceil(run.pulseLevels + 1.0 / slower)));
+    }
+    return Outcome{.answer = ideal.answer,
+                   .formula = formulaOf(question, ideal, run, english),
+                   .measured = std::move(evidence.measured),
+                   .note = std::move(evidence.note),
+                   .level = level};
 }
 
 std::string worksheetText(const std::vector<Prediction>& predictions, bool english, bool inFull) {
@@ -197,6 +242,7 @@ std::string worksheetText(const std::vector<Prediction>& predictions, bool engli
         const RunSettings& s = p.settings;
         const bool twoMedia = p.window == Caption::PredictTwoMedia;
         const std::vector<Caption> answers = answerCaptions(p.question);
+        const std::optional<Outcome> outcome = p.outcome(english);
         const auto answerText = [&](int k) -> std::string {
             return k >= 0 && k < static_cast<int>(answers.size())
                        ? caption(answers[static_cast<std::size_t>(k)], english)
@@ -209,14 +255,16 @@ std::string worksheetText(const std::vector<Prediction>& predictions, bool engli
             caption(p.window, english),
             formatNumber(twoMedia ? s.farSideSpeed : s.driveSideSpeed),
             formatNumber(s.driveSideSpeed),
-            twoMedia ? std::to_string(s.height) : std::string(),
+            twoMedia ? formatNumber(firstPulseHeight(s.baseDepth, s.width, s.height, s.timeStep))
+                     : std::string(),
             twoMedia ? std::to_string(s.width) : std::string(),
             end,
             captionWith(questionCaption(p.question, inFull), english, {end}),
             answerText(p.answer),
-            p.outcome ? answerText(p.outcome->answer) : std::string(),
-            p.outcome ? p.outcome->measured : std::string(),
-            p.outcome ? p.outcome->formula : std::string(),
+            outcome ? answerText(outcome->answer) : std::string(),
+            outcome ? outcome->measured + (outcome->note.empty() ? "" : " " + outcome->note)
+                    : std::string(),
+            outcome ? outcome->formula : std::string(),
         };
         for (std::size_t k = 0; k < std::size(row); ++k) {
             text += (k > 0 ? "\t" : "") + row[k];

@@ -1,7 +1,7 @@
 // Predict, observe, explain: the questions a run asks before the pulse
-// reaches the junction or the far end, the answers a student can give, what
-// the run did (read from its events, measured in its table) beside the
-// formula's value, and the worksheet that keeps a session's predictions.
+// reaches the junction or the far end, the answers a student can give, the
+// answer the physics gives with the formula's value, what the run's table
+// shows as evidence, and the worksheet that keeps a session's predictions.
 #pragma once
 
 #include <optional>
@@ -10,18 +10,10 @@
 
 #include "core/captions.h"
 #include "core/run.h"
+#include "two_media/ideal_answers.h"
 #include "two_media/run_events.h"
 
 namespace palmos {
-
-enum class Question {
-    ReflectedWay,       // the part reflected at the junction: upright, upside down, none?
-    TransmittedHeight,  // the transmitted part: higher, lower, as high as the incoming?
-    TransmittedWidth,   // the transmitted part: wider, narrower, as wide?
-    ArrivesFirst,       // which is first back at an end: reflected or transmitted part?
-    EndWay,             // the pulse from the far end: upright or upside down?
-    EndHeight,          // the pulse from the far end: higher, lower, as high?
-};
 
 // The question's text (or a few words that name it) and its answers, in
 // their order.
@@ -38,33 +30,43 @@ std::vector<Question> questionsBefore(RunEventKind kind);
 // the last before the pulse reaches `event`: the run pauses on it.
 bool lastTickBefore(const RunEvent& event, int shown, int perTick);
 
-// What the run did about a question: the answer that fits its table, the
-// measured value and the formula's as text, and the level from which it is
-// known. Empty when the run's events do not tell (the event comes after the
-// run's end).
+// What a question's outcome says: the answer the physics gives (its index),
+// the formula's value behind it, what the run's table shows (which part, at
+// which level, its value), a sentence where the grid's reading differs from
+// the ideal, and the level from which the run shows it. Empty when the run
+// ends before it shows.
 struct Outcome {
     int answer = 0;
-    std::string measured;
     std::string formula;
+    std::string measured;
+    std::string note;
     int level = 0;
 };
 std::optional<Outcome> outcomeOf(Question question, const std::vector<RunEvent>& events,
-                                 bool english);
+                                 const EventRun& run, bool english);
 
 // One question asked in a session: the window and settings of its run, the
-// student's answer (-1 before one) and what the run did (empty until known).
+// student's answer (-1 before one), the run's events and what it is in the
+// physics' terms, and whether the run has shown the outcome yet. The
+// outcome's texts are made in the language asked for.
 struct Prediction {
     Caption window = Caption::PredictTwoMedia;
     RunSettings settings;
     Question question = Question::ReflectedWay;
     int answer = -1;
-    std::optional<Outcome> outcome = std::nullopt;
+    std::vector<RunEvent> events = {};
+    EventRun run = {};
+    bool shown = false;
+
+    std::optional<Outcome> outcome(bool english) const {
+        return shown ? outcomeOf(question, events, run, english) : std::nullopt;
+    }
 };
 
 // The worksheet as tab-separated text: a header row, then one row a
-// prediction: run, c1, c2 (as the bars name them), height, width, end,
-// question (in full, or named in a few words), answer, what the run did,
-// measured, formula.
+// prediction: run, c1, c2 (as the bars name them), the height A0 the window
+// shows, width, end, question (in full, or named in a few words), answer,
+// the physics' answer, what was measured, the formula's value.
 std::string worksheetText(const std::vector<Prediction>& predictions, bool english,
                           bool inFull = true);
 

@@ -197,6 +197,73 @@ RunEvent splitAt(const LevelTable& table, const EventRun& run, double noise, int
     return split;
 }
 
+// The pulse on the side between the junction (or the source) and the far
+// end at point 0, followed in the continuum from the moments its front
+// crossed into the side and reached the end: where it lies whole, and when
+// an echo of the pulse sent back at the junction follows it in.
+class OnFarSide {
+  public:
+    OnFarSide(const EventRun& run, Span far, int entered, int atEnd)
+        : run_(run),
+          far_(far),
+          entered_(entered),
+          atEnd_(atEnd),
+          length_(run.pulseLevels * run.farTravel),
+          speed_(run.farTravel) {}
+
+    // The level at which the pulse, on its way to the end, has its crest in
+    // the middle of the side, and the stretch it covers then.
+    int going() const { return crestInMiddle(entered_, run_, boundary(), far_, speed_); }
+    Span goingSpan() const {
+        const double front = boundary() - (going() - entered_) * speed_;
+        return around(front, front + length_);
+    }
+
+    // The level at which the pulse sent back from the end is read: with its
+    // crest in the middle of the side where it can be, earlier where an echo
+    // or the junction would reach it first; empty where the pulse never lies
+    // whole and alone there.
+    std::optional<int> comingBack() const {
+        if (length_ < kFewestPulsePoints || length_ + 2.0 * kMargin > far_.to - far_.from) {
+            return std::nullopt;
+        }
+        const double tailClear = atEnd_ + (length_ + kMargin) / speed_;
+        const double middle = atEnd_ + (far_.middle() + length_ / 2.0) / speed_;
+        // Its front keeps a point short of the junction, and the echo's
+        // front, coming the other way, a point short of its own.
+        double latest = atEnd_ + (boundary() - kMargin) / speed_;
+        if (run_.junction > 0) {
+            const double echoIn = entered_ + 2.0 * (run_.source - run_.junction) / run_.driveTravel;
+            latest = std::min(latest, (atEnd_ + echoIn + (boundary() - kMargin) / speed_) / 2.0);
+        }
+        const double level = std::min(middle, latest);
+        if (level < tailClear) {
+            return std::nullopt;
+        }
+        return static_cast<int>(std::ceil(level));
+    }
+    Span comingBackSpan(int level) const {
+        const double front = (level - atEnd_) * speed_;
+        return around(front - length_, front);
+    }
+
+  private:
+    static constexpr double kMargin = 1.0;  // points
+
+    int boundary() const { return far_.to + 1; }
+    Span around(double from, double to) const {
+        return {std::max(far_.from, static_cast<int>(std::floor(from - kMargin))),
+                std::min(far_.to, static_cast<int>(std::ceil(to + kMargin)))};
+    }
+
+    const EventRun& run_;
+    Span far_;
+    int entered_;
+    int atEnd_;
+    double length_;
+    double speed_;
+};
+
 }  // namespace
 
 EventRun twoMediaEventRun(const RatioRun& run) {
@@ -222,19 +289,28 @@ EventRun singleStringEventRun(EndMode end, double lambda, int lastPoint, int las
             .end = end};
 }
 
+EventRun eventRunOf(const SimpleRun& run) {
+    return singleStringEventRun(run.settings().end, run.lambda, run.lastPoint, kLastSimpleLevel);
+}
+
+EventRun eventRunOf(const TwoMediaRun& run) {
+    return twoMediaEventRun(ratioRunOf(TwoMediaScheme::Continuous, run.settings()));
+}
+
+EventRun eventRunOf(const StepRun& run) {
+    return twoMediaEventRun(ratioRunOf(TwoMediaScheme::StepMode, run.settings()));
+}
+
 std::vector<RunEvent> runEventsOf(const SimpleRun& run) {
-    return findRunEvents(run.simpleTable, singleStringEventRun(run.settings().end, run.lambda,
-                                                               run.lastPoint, kLastSimpleLevel));
+    return findRunEvents(run.simpleTable, eventRunOf(run));
 }
 
 std::vector<RunEvent> runEventsOf(const TwoMediaRun& run) {
-    return findRunEvents(run.twoMediaTable,
-                         twoMediaEventRun(ratioRunOf(TwoMediaScheme::Continuous, run.settings())));
+    return findRunEvents(run.twoMediaTable, eventRunOf(run));
 }
 
 std::vector<RunEvent> runEventsOf(const StepRun& run) {
-    return findRunEvents(run.stepDisplacement,
-                         twoMediaEventRun(ratioRunOf(TwoMediaScheme::StepMode, run.settings())));
+    return findRunEvents(run.stepDisplacement, eventRunOf(run));
 }
 
 bool PartReading::present() const {
@@ -258,12 +334,10 @@ std::vector<RunEvent> findRunEvents(const LevelTable& table, const EventRun& run
 
     const bool twoMedia = run.junction > 0;
     const Span far{1, (twoMedia ? run.junction : run.source) - 1};
-    // The pulse on its way to the far end: where its front set off from,
-    // and its height and width as its crest passes the middle of the side.
+    // The pulse on its way to the far end: when its front set off, from the
+    // source or the junction, and its height.
     int setOff = *leaves;
-    int from = run.source;
     double incoming = 0.0;
-    std::optional<double> incomingWidth;
 
     if (twoMedia) {
         const std::optional<int> junction = arrival(field, run, noise, run.junction, *leaves);
@@ -280,31 +354,32 @@ std::vector<RunEvent> findRunEvents(const LevelTable& table, const EventRun& run
             return inOrder(events);
         }
         setOff = *junction;
-        from = run.junction;
     }
-    const int middle = crestInMiddle(setOff, run, from, far, run.farTravel);
-    if (middle <= run.lastLevel) {
-        incoming = field.peakOn(middle, far);
-        incomingWidth = field.widthOn(middle, far);
-    }
-
     const std::optional<int> end = arrival(field, run, noise, far.from, setOff);
     if (!end) {
         return inOrder(events);
     }
     events.push_back({.kind = RunEventKind::ReachesEnd, .level = *end, .end = run.end});
+    // The pulse is read whole and alone on its side, going and coming back,
+    // against the same stretch of it: the grid's own loss on the way is what
+    // the ratio shows beside the end's -1 or +1.
+    const OnFarSide side(run, far, setOff,
+                         *end + static_cast<int>(std::ceil(far.from / run.farTravel)));
+    if (side.going() <= run.lastLevel) {
+        incoming = field.peakOn(side.going(), side.goingSpan());
+    }
+    const std::optional<int> read = side.comingBack();
     RunEvent back{.kind = RunEventKind::ComesBack,
-                  .level = crestInMiddle(*end, run, 0, far, run.farTravel),
+                  .level = read.value_or(crestInMiddle(*end, run, 0, far, run.farTravel)),
                   .end = run.end};
     if (back.level <= run.lastLevel) {
         PartReading& part = back.reflected;
         part.formula = run.end == EndMode::Free ? 1.0 : -1.0;
-        part.seen = ratioOf(field.peakOn(back.level, far), incoming).value_or(0.0);
-        // Clean where the pulse lies whole on its side, going and coming.
-        const std::optional<double> width = field.widthOn(back.level, far);
-        if (incomingWidth && width) {
+        part.seen =
+            ratioOf(field.peakOn(back.level, read ? side.comingBackSpan(*read) : far), incoming)
+                .value_or(0.0);
+        if (read && std::fabs(incoming) > 0.0) {
             part.ratio = part.seen;
-            part.widthRatio = widthRatio(width, incomingWidth);
         }
         events.push_back(back);
     }

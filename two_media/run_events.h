@@ -78,6 +78,11 @@ struct EventRun {
 EventRun twoMediaEventRun(const RatioRun& run);
 EventRun singleStringEventRun(EndMode end, double lambda, int lastPoint, int lastLevel);
 
+// The event run of each run of the program, as filled now.
+EventRun eventRunOf(const SimpleRun& run);
+EventRun eventRunOf(const TwoMediaRun& run);
+EventRun eventRunOf(const StepRun& run);
+
 // The events of each run of the program, read from its table as filled now.
 std::vector<RunEvent> runEventsOf(const SimpleRun& run);
 std::vector<RunEvent> runEventsOf(const TwoMediaRun& run);

@@ -41,11 +41,21 @@ TEST_P(CaptionWith, PutsEachArgumentAtItsMarkOnce) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, CaptionWith,
     ::testing::Values(
-        FillRow{"TwoMarks", Caption::PredictLevels, true, {"12", "40"}, "level 12 and level 40"},
-        FillRow{
-            "AValueLikeAMark", Caption::PredictLevels, true, {"%2", "40"}, "level %2 and level 40"},
-        FillRow{
-            "AMarkWithNoArgument", Caption::PredictLevels, true, {"12"}, "level 12 and level %2"},
+        FillRow{"TwoMarks",
+                Caption::PredictLevelsAfter,
+                true,
+                {"12", "40"},
+                "12 levels after the junction (level 40)"},
+        FillRow{"AValueLikeAMark",
+                Caption::PredictLevelsAfter,
+                true,
+                {"%2", "40"},
+                "%2 levels after the junction (level 40)"},
+        FillRow{"AMarkWithNoArgument",
+                Caption::PredictLevelsAfter,
+                true,
+                {"12"},
+                "12 levels after the junction (level %2)"},
         FillRow{"MarksOutOfOrder",
                 Caption::SpeedsFromFronts,
                 true,
