@@ -160,14 +160,31 @@ enum class Caption {
     PredictAgrees,
     PredictDiffers,
     PredictBeyondRun,
-    PredictLevels,
     PredictNeverArrives,
+    PredictUnit,
+    PredictFormulaWidth,
+    PredictFormulaArrivals,
+    PredictFormulaOnlyTransmitted,
+    PredictFormulaEnd,
+    PredictMeasuredReflected,
+    PredictMeasuredTransmitted,
+    PredictMeasuredEnd,
+    PredictMeasuredArrivals,
+    PredictLevelsAfter,
+    PredictGridLoses,
+    PredictGridAdds,
+    PredictGridWidth,
+    PredictRough,
+    PredictNext,
     PredictWorksheet,
     PredictCopy,
     PredictSave,
     PredictCopyShown,
     PredictSaveShown,
     PredictWorksheetHeader,
+    PredictSheetName,
+    PredictSheetDate,
+    PredictSheetNotSaved,
 
     // The previous run of a window, drawn behind the one shown: its settings
     // and what the point probe and the space-time diagram say of it.
@@ -178,6 +195,9 @@ enum class Caption {
     ProbePreviousLegend,
     ProbePrevious,
     SpaceTimePrevious,
+    // What the instruments' 1.00 of height stands for.
+    HeightUnitPrinted,
+    HeightUnitDriven,
 
     // The words of the two-media readouts; the English reflected label has a
     // blank before the equals sign when the c1 bar moves.
