@@ -5,6 +5,7 @@
 #include "instruments/captions.h"
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
+#include "instruments/worksheet_document.h"
 #include "navigation/navigation.h"
 
 namespace palmos {
@@ -241,8 +242,11 @@ void PredictMode::showWorksheet() {
 
 void PredictMode::saveWorksheet() {
     const bool en = english();
-    const std::unique_ptr<QWidget> page = window_->worksheetPage(text(Caption::PredictTitle, en));
-    savePicture(page.get(), QStringLiteral("worksheet"), en, saveDialogs_);
+    const QDateTime now = QDateTime::currentDateTime();
+    saveWorksheetFile(*window_,
+                      worksheetPaper(text(Caption::PredictTitle, en),
+                                     fromUtf8(worksheetText(worksheet_.rows, en)), en, now.date()),
+                      en, saveDialogs_, now);
 }
 
 }  // namespace palmos

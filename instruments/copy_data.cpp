@@ -2,19 +2,20 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <charconv>
+#include <iterator>
 
 #include "instruments/captions.h"
 
 namespace palmos {
 
-namespace {
-
-// Enough digits that the value reads back as stored.
-QString number(double value) {
-    return QString::number(value, 'g', 17);
+// The shortest decimal that reads back as the value stored: 0.6, not
+// 0.59999999999999998.
+QString dataNumber(double value) {
+    char digits[32];
+    const auto written = std::to_chars(std::begin(digits), std::end(digits), value);
+    return QString::fromLatin1(digits, written.ptr - digits);
 }
-
-}  // namespace
 
 QString tabSeparated(const RunView& run, const std::vector<int>& points, bool english) {
     if (!run.prepared()) {
@@ -29,10 +30,10 @@ QString tabSeparated(const RunView& run, const std::vector<int>& points, bool en
     for (int n = 0; n <= run.lastLevel; ++n) {
         text += QString::number(n);
         text += QLatin1Char('\t');
-        text += number(n * run.timeStep);
+        text += dataNumber(n * run.timeStep);
         for (int i : points) {
             text += QLatin1Char('\t');
-            text += number(run.table->at(i, n));
+            text += dataNumber(run.table->at(i, n));
         }
         text += QLatin1Char('\n');
     }

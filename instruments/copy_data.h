@@ -14,6 +14,10 @@ namespace palmos {
 // displacement. Lines end in a newline. Empty before the first preparation.
 QString tabSeparated(const RunView& run, const std::vector<int>& points, bool english);
 
+// A number as Copy data writes it: the shortest decimal that reads back as
+// the same double.
+QString dataNumber(double value);
+
 // Every point 0..lastPoint of the run.
 QString tabSeparatedTable(const RunView& run, bool english);
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 
 #include "instruments/named_scroll_area.h"
@@ -147,15 +148,24 @@ void PredictWindow::setTexts(const PredictTexts& texts) {
     }
 }
 
-std::unique_ptr<QWidget> PredictWindow::worksheetPage(const QString& heading) const {
+// As wide as its contents up to a width that still reads as a page, never
+// narrower than its table, and as tall as they are at that width: long cells
+// wrap rather than run off the picture.
+std::unique_ptr<QWidget> PredictWindow::worksheetPage(const QString& heading,
+                                                      const QString& byline) const {
+    constexpr int kReadingWidth = 1600;
     auto page = std::make_unique<QLabel>();
     page->setTextFormat(Qt::RichText);
-    page->setText(QStringLiteral("<h3>%1</h3>%2")
-                      .arg(heading.toHtmlEscaped(), worksheetTable(wholeWorksheet_)));
+    page->setText(
+        QStringLiteral("<h3>%1</h3><p>%2</p>%3")
+            .arg(heading.toHtmlEscaped(), byline.toHtmlEscaped(), worksheetTable(wholeWorksheet_)));
     page->setMargin(12);
     page->setAutoFillBackground(true);
     page->setFont(font());
-    page->adjustSize();
+    const int natural = page->sizeHint().width();
+    page->setWordWrap(true);
+    const int width = std::max(std::min(natural, kReadingWidth), page->minimumSizeHint().width());
+    page->resize(width, page->heightForWidth(width));
     return page;
 }
 

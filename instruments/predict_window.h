@@ -53,9 +53,11 @@ class PredictWindow : public QWidget {
     const QString& told() const { return told_; }
     // The answer buttons shown now.
     const std::vector<QPushButton*>& answerButtons() const { return buttons_; }
-    // The worksheet as a picture of its own, with `heading` above it: what
-    // Save worksheet... writes.
-    std::unique_ptr<QWidget> worksheetPage(const QString& heading) const;
+    // The worksheet as a picture of its own, with `heading` and `byline` (the
+    // date, the student's name) above it: what Save worksheet... writes as
+    // PNG.
+    std::unique_ptr<QWidget> worksheetPage(const QString& heading,
+                                           const QString& byline = {}) const;
 
   private:
     void clearAnswers();
