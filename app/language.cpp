@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "app/qt_translation.h"
 #include "app/windows.h"
 #include "core/captions.h"
 
@@ -130,11 +131,13 @@ void writeCaptions(ProgramWindows& windows) {
             write(windows, row, true);
         }
         nameReadouts(windows, true);
+        translateQtDialogs(introduction, false);
     } else if (introduction.Option2.Value()) {
         for (const std::size_t row : kGreekRows) {
             write(windows, kControls[row], false);
         }
         nameReadouts(windows, false);
+        translateQtDialogs(introduction, true);
     }
 }
 

@@ -25,7 +25,8 @@ std::span<const CaptionRow> captionTable();
 
 // Writes every caption of the table, and the readouts' names, in the
 // language selected on the introduction window (the first part of
-// ApplyLanguage, the program's entry procedure).
+// ApplyLanguage, the program's entry procedure); then Qt's own dialogs take
+// that language.
 void writeCaptions(ProgramWindows& windows);
 
 }  // namespace palmos
