@@ -2,14 +2,27 @@
 
 #include <QRectF>
 #include <algorithm>
+#include <cmath>
 
+#include "instruments/shown_part.h"
 #include "navigation/navigation.h"
 #include "two_media/measured_ratios.h"
+#include "two_media/readout.h"
 #include "two_media/solver.h"
 
 namespace palmos {
 
 namespace {
+
+// The driven end's largest displacement over the run: the height of the
+// pulse it sends, which the instruments show as 1.00.
+double drivenHeight(const RunView& view) {
+    double largest = 0.0;
+    for (int n = 0; n <= view.lastLevel; ++n) {
+        largest = std::max(largest, std::fabs(view.table->at(view.lastPoint, n)));
+    }
+    return largest;
+}
 
 RunView simpleView(const SimpleRun& run) {
     if (!run.filled()) {
@@ -28,21 +41,24 @@ RunView simpleView(const SimpleRun& run) {
 }
 
 // A run of the two-media window: the junction at point 30, the speeds named
-// as the window's bars name them.
+// as the window's bars name them, and the first pulse's height A0 as the
+// window prints it for these settings.
 RunView twoMediaView(const LevelTable& table, int lastLevel, int lastPoint, const RunSettings& used,
                      const char* driveName, const char* farName) {
-    return {.table = &table,
-            .lastLevel = lastLevel,
-            .lastPoint = lastPoint,
-            .junction = kTwoMediaJunction,
-            .timeStep = used.timeStep,
-            .driveSpeed = used.driveSideSpeed,
-            .farSpeed = used.farSideSpeed,
-            .driveName = driveName,
-            .farName = farName,
-            .farEnd = used.end,
-            .height = used.height,
-            .width = used.width};
+    return {
+        .table = &table,
+        .lastLevel = lastLevel,
+        .lastPoint = lastPoint,
+        .junction = kTwoMediaJunction,
+        .timeStep = used.timeStep,
+        .driveSpeed = used.driveSideSpeed,
+        .farSpeed = used.farSideSpeed,
+        .driveName = driveName,
+        .farName = farName,
+        .farEnd = used.end,
+        .height = used.height,
+        .width = used.width,
+        .printedHeight = firstPulseHeight(used.baseDepth, used.width, used.height, used.timeStep)};
 }
 
 RunView continuousView(const TwoMediaRun& run) {
@@ -140,18 +156,26 @@ RunInstruments::RunInstruments(ProgramWindows& windows, Session& session, Naviga
                      still ? std::pair(0.0, 0.0) : swing(*twoMediaShown_, twoMediaView()));
              }});
 
-    // A window made after a run was filled starts from it.
+    // A window made after a run was filled starts from it, played if it was
+    // ever started.
     if (session_.stepRun.filled()) {
         twoMediaShown_ = &session_.stepRun;
     } else if (session_.twoMediaRun.filled()) {
         twoMediaShown_ = &session_.twoMediaRun;
     }
-    simple_->showRun(simpleView(session_.simpleRun));
+    for (const Run* run : {static_cast<const Run*>(&session_.simpleRun),
+                           static_cast<const Run*>(&session_.twoMediaRun),
+                           static_cast<const Run*>(&session_.stepRun)}) {
+        seen_[run] = {.filled = 1, .played = run->levelsPerTick > 0 ? 1 : 0};
+    }
+    simple_->showRun(simpleSolutionView());
     twoMedia_->showRun(twoMediaView());
 
-    follow(session_.simpleRun, *simple_, [this] { return simpleView(session_.simpleRun); });
+    follow(session_.simpleRun, *simple_, [this] { return simpleSolutionView(); });
     follow(session_.twoMediaRun, *twoMedia_, [this] { return twoMediaView(); });
-    follow(session_.stepRun, *twoMedia_, [this] { return twoMediaView(); });
+    // Only the step mode's START fills the step mode's tables.
+    const auto shown = [this] { return twoMediaView(); };
+    follow(session_.stepRun, *twoMedia_, shown, true);
 }
 
 RunInstruments::~RunInstruments() {
@@ -163,20 +187,34 @@ RunInstruments::~RunInstruments() {
     delete twoMedia_;
 }
 
-void RunInstruments::follow(Run& run, InstrumentSet& set, std::function<RunView()> view) {
+void RunInstruments::follow(Run& run, InstrumentSet& set, std::function<RunView()> view,
+                            bool filledByStart) {
     const bool twoMedia = &set == twoMedia_;
-    const int filled =
-        run.onFilled.subscribe([this, &run, &set, twoMedia, view](const RunSettings&) {
+    const int filled = run.onFilled.subscribe(
+        [this, &run, &set, twoMedia, view, filledByStart](const RunSettings&) {
             if (twoMedia) {
                 twoMediaShown_ = &run;
             }
             if (swing_.run == &run) {
                 swing_ = {};
             }
+            Seen& seen = seen_[&run];
+            ++seen.filled;
+            if (filledByStart) {
+                seen.played = seen.filled;
+            }
             set.showRun(view());
         });
     const int shown = run.onLevelShown.subscribe([this, &run, &set, twoMedia](int level) {
+        // The first level shown of a filling: its START, which lets the
+        // student see the run.
+        Seen& seen = seen_[&run];
+        const bool started = seen.played != seen.filled;
+        seen.played = seen.filled;
         if (!twoMedia || twoMediaShown_ == &run) {
+            if (started) {
+                redrawShownPart(set);
+            }
             set.showLevel(level);
         }
     });
@@ -185,9 +223,33 @@ void RunInstruments::follow(Run& run, InstrumentSet& set, std::function<RunView(
 
 RunView RunInstruments::twoMediaView() const {
     if (twoMediaShown_ == &session_.stepRun) {
-        return stepView(session_.stepRun);
+        return shownView(stepView(session_.stepRun), session_.stepRun, *twoMedia_);
     }
-    return continuousView(session_.twoMediaRun);
+    return shownView(continuousView(session_.twoMediaRun), session_.twoMediaRun, *twoMedia_);
+}
+
+RunView RunInstruments::simpleSolutionView() const {
+    return shownView(simpleView(session_.simpleRun), session_.simpleRun, *simple_);
+}
+
+// The unit of height, and what of the run the student has been let see: this
+// filling once its window has shown a level of it, up to the level shown
+// while predict mode asks the set to.
+RunView RunInstruments::shownView(RunView view, const Run& run, const InstrumentSet& set) const {
+    if (!view.prepared()) {
+        return view;
+    }
+    view.heightUnit = drivenHeight(view);
+    const Seen* seen = &seen_.at(&run);
+    view.shown = [seen, filling = seen->filled, &set] {
+        // (A later filling played counts for this one: only a START fills
+        // a run whose fillings are played at once.)
+        if (seen->played < filling) {
+            return RunShown::Nothing;
+        }
+        return showsUpToLevelShown(set) ? RunShown::UpToLevelShown : RunShown::Whole;
+    };
+    return view;
 }
 
 std::pair<double, double> RunInstruments::swing(const Run& run, const RunView& view) {

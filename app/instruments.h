@@ -5,6 +5,7 @@
 // folder includes the other.
 #pragma once
 
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -35,10 +36,14 @@ class RunInstruments {
     };
 
     // Tells `set` of each filling of `run` and of the levels shown while the
-    // set follows it.
-    void follow(Run& run, InstrumentSet& set, std::function<RunView()> view);
+    // set follows it. A filling is played from its first level shown, or at
+    // once when only a START fills the run's tables.
+    void follow(Run& run, InstrumentSet& set, std::function<RunView()> view,
+                bool filledByStart = false);
     std::pair<double, double> swing(const Run& run, const RunView& view);
     RunView twoMediaView() const;
+    RunView simpleSolutionView() const;
+    RunView shownView(RunView view, const Run& run, const InstrumentSet& set) const;
 
     Session& session_;
     // Children of their windows, deleted with the wiring, before the windows
@@ -50,6 +55,13 @@ class RunInstruments {
     // continuous run's, whichever filled last.
     const Run* twoMediaShown_ = nullptr;
     Swing swing_;  // of the run an instrument last asked about
+    // Each run's fillings, counted, and the last of them whose first level
+    // its window showed: a preparation fills a table no START has played.
+    struct Seen {
+        int filled = 0;
+        int played = 0;
+    };
+    std::map<const Run*, Seen> seen_;
     std::vector<std::pair<Run*, std::pair<int, int>>> subscriptions_;
 };
 

@@ -29,19 +29,20 @@ const ProbeColour kProbeColours[kMostProbes] = {{QColor(0, 90, 200), Caption::Pr
                                                 {QColor(20, 140, 60), Caption::ProbeGreen},
                                                 {QColor(140, 60, 170), Caption::ProbePurple}};
 
-// Displacements with three decimals, as the chart's axis gives them.
-constexpr int kDecimals = 3;
+// Heights with two decimals, as the chart's axis gives them.
+constexpr int kDecimals = 2;
 
 }  // namespace
 
-QList<QPointF> probeSeries(const RunView& run, int point) {
+QList<QPointF> probeSeries(const RunView& run, int point, const RunView& unit, int lastShown) {
     QList<QPointF> series;
     if (!run.prepared()) {
         return series;
     }
-    series.reserve(run.lastLevel + 1);
-    for (int n = 0; n <= run.lastLevel; ++n) {
-        series.append(QPointF(n, run.table->at(point, n)));
+    const int last = std::min(lastShown, run.lastLevel);
+    series.reserve(std::max(0, last + 1));
+    for (int n = 0; n <= last; ++n) {
+        series.append(QPointF(n, unit.inUnits(run.table->at(point, n))));
     }
     return series;
 }
@@ -127,7 +128,7 @@ void PointProbeWindow::setTexts(const QString& title, const QString& notPrepared
     chart_->setDashedNote(chart_->dashedCurves().empty()
                               ? QString()
                               : instrumentCaption(Caption::ProbePreviousLegend, english)
-                                    .arg(runSettingsText(previous_, english)));
+                                    .arg(runSettingsText(previous_, run_, english)));
     describe();
     setAxes();
 }
@@ -150,7 +151,7 @@ QColor PointProbeWindow::previousColour(int i) const {
 // What a screen reader says of the chart: its probes, each with its colour
 // and its displacement at the level shown.
 void PointProbeWindow::describe() {
-    if (!run_.prepared()) {
+    if (lastShown() < 0) {
         chart_->setAccessibleDescription(message_->text());
         return;
     }
@@ -162,7 +163,7 @@ void PointProbeWindow::describe() {
         const ProbeColour& colour = kProbeColours[colours_[i]];
         parts << QStringLiteral("%1 (%2): %3")
                      .arg(pointName(probes_[i]), instrumentCaption(colour.name, english_),
-                          tickLabel(run_.table->at(probes_[i], level_), kDecimals));
+                          tickLabel(run_.inUnits(run_.table->at(probes_[i], level_)), kDecimals));
     }
     QString text =
         parts.join(instrumentCaption(Caption::ProbeSeparator, english_)) + QLatin1Char('.');
@@ -172,11 +173,12 @@ void PointProbeWindow::describe() {
         for (const int point : probes_) {
             if (point <= previous_.lastPoint && level_ <= previous_.lastLevel) {
                 before << QStringLiteral("%1: %2").arg(
-                    pointName(point), tickLabel(previous_.table->at(point, level_), kDecimals));
+                    pointName(point),
+                    tickLabel(run_.inUnits(previous_.table->at(point, level_)), kDecimals));
             }
         }
         text += instrumentCaption(Caption::ProbePrevious, english_)
-                    .arg(runSettingsText(previous_, english_),
+                    .arg(runSettingsText(previous_, run_, english_),
                          before.join(instrumentCaption(Caption::ProbeSeparator, english_)));
     }
     chart_->setAccessibleDescription(text);
@@ -194,6 +196,7 @@ void PointProbeWindow::setRun(const RunView& run, const RunView& previous) {
         }
     }
     level_ = std::clamp(level_, 0, run.lastLevel);
+    shown_ = run.shownNow();
     rebuild();
     if (probes_.size() != before && probesChanged_) {
         probesChanged_();
@@ -255,15 +258,35 @@ void PointProbeWindow::setCurrentLevel(int level) {
     level = std::clamp(level, 0, run_.lastLevel);
     if (level != level_) {
         level_ = level;
+        const RunShown now = run_.shownNow();
+        if (now != shown_ || now == RunShown::UpToLevelShown) {
+            // The curves end at the level shown: drawn anew.
+            shown_ = now;
+            rebuild();
+            return;
+        }
         moveCursor();
         describe();
     }
 }
 
+void PointProbeWindow::showPart() {
+    const RunShown now = run_.shownNow();
+    if (now != shown_ || now == RunShown::UpToLevelShown) {
+        shown_ = now;
+        rebuild();
+    }
+}
+
+int PointProbeWindow::lastShown() const {
+    return run_.lastShown(shown_, level_);
+}
+
 // The probes' curves in their colours, those of the previous run dashed
 // behind them, and the range they span with a little room above and below.
 void PointProbeWindow::rebuild() {
-    stack_->setCurrentWidget(run_.prepared() ? static_cast<QWidget*>(chart_) : message_);
+    const int last = lastShown();
+    stack_->setCurrentWidget(last >= 0 ? static_cast<QWidget*>(chart_) : message_);
     std::vector<PlotCurve> curves;
     std::vector<PlotCurve> dashed;
     lowest_ = 0.0;
@@ -274,17 +297,18 @@ void PointProbeWindow::rebuild() {
             highest_ = std::max(highest_, p.y());
         }
     };
-    if (run_.prepared()) {
+    if (last >= 0) {
         for (std::size_t i = 0; i < probes_.size(); ++i) {
             const int probe = static_cast<int>(i);
-            curves.push_back(
-                {pointName(probes_[i]), probeColour(probe), probeSeries(run_, probes_[i])});
+            curves.push_back({pointName(probes_[i]), probeColour(probe),
+                              probeSeries(run_, probes_[i], run_, last)});
             span(curves.back());
             if (previous_.prepared()) {
-                // A point the previous run did not have keeps an empty curve.
+                // A point the previous run did not have keeps an empty curve;
+                // its heights count in the unit of the run shown.
                 dashed.push_back({pointName(probes_[i]), previousColour(probe),
                                   probes_[i] <= previous_.lastPoint
-                                      ? probeSeries(previous_, probes_[i])
+                                      ? probeSeries(previous_, probes_[i], run_)
                                       : QList<QPointF>()});
                 span(dashed.back());
             }
@@ -315,9 +339,9 @@ void PointProbeWindow::setAxes() {
     }
     const PlotAxis displacements{.min = lowest_,
                                  .max = highest_,
-                                 .step = tickStep(highest_ - lowest_, 7, 0.001),
+                                 .step = tickStep(highest_ - lowest_, 7, 0.01),
                                  .decimals = kDecimals,
-                                 .title = instrumentCaption(Caption::DisplacementAxis, english_)};
+                                 .title = heightTitle(run_, english_)};
     chart_->setAxes(levels, displacements);
     moveCursor();
 }
@@ -327,7 +351,7 @@ int PointProbeWindow::cursorColumn() const {
 }
 
 void PointProbeWindow::moveCursor() {
-    if (run_.prepared()) {
+    if (lastShown() >= 0) {
         chart_->setCursor(level_);
     } else {
         chart_->clearCursor();

@@ -1,6 +1,9 @@
 // The point probe: a chart of chosen points' displacement against level over
-// the whole run, with a cursor at the level shown now. Up to four probes at
-// once, each in its own colour with a legend.
+// the run, with a cursor at the level shown now. Up to four probes at once,
+// each in its own colour with a legend. Displacements are given in the run's
+// unit of height (its driven pulse is 1.00), and only as far as the student
+// has been let see the run (RunView::shown): nothing before its START, the
+// levels up to the one shown while predict mode waits.
 #pragma once
 
 #include <QList>
@@ -22,8 +25,14 @@ namespace palmos {
 
 class Plot;
 
-// Point `point`'s displacement at every level of the run: (level, u).
-QList<QPointF> probeSeries(const RunView& run, int point);
+// Point `point`'s displacement at levels 0..lastShown (at most the run's
+// last level): (level, u), u in the unit of height of `unit`.
+QList<QPointF> probeSeries(const RunView& run, int point, const RunView& unit,
+                           int lastShown = kTableLevels);
+// The same in the run's own unit, over the whole run.
+inline QList<QPointF> probeSeries(const RunView& run, int point) {
+    return probeSeries(run, point, run);
+}
 
 inline constexpr int kMostProbes = 4;
 
@@ -47,6 +56,9 @@ class PointProbeWindow : public QWidget {
     void onProbesChanged(std::function<void()> changed) { probesChanged_ = std::move(changed); }
     // Moves the cursor to the level the animation shows now.
     void setCurrentLevel(int level);
+    // Draws again what the run lets be seen, when that may have changed.
+    void showPart();
+    RunShown shown() const { return shown_; }
     void setTexts(const QString& title, const QString& notPrepared, bool english);
 
     const std::vector<int>& probes() const { return probes_; }
@@ -66,6 +78,8 @@ class PointProbeWindow : public QWidget {
 
   private:
     void rebuild();
+    // The last level drawn: -1 for none.
+    int lastShown() const;
     void describe();
     QString pointName(int point) const;
     void moveCursor();
@@ -77,6 +91,7 @@ class PointProbeWindow : public QWidget {
     std::vector<int> colours_;  // each probe's colour, an index of the palette
     std::function<void()> probesChanged_;
     int level_ = 0;
+    RunShown shown_ = RunShown::Nothing;
     bool english_ = true;
     double lowest_ = -1.0;
     double highest_ = 1.0;

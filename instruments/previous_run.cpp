@@ -18,7 +18,7 @@ QString speed(const char* name, double value) {
 
 }  // namespace
 
-QString runSettingsText(const RunView& run, bool english) {
+QString runSettingsText(const RunView& run, const RunView& now, bool english) {
     if (!run.prepared()) {
         return {};
     }
@@ -33,8 +33,9 @@ QString runSettingsText(const RunView& run, bool english) {
             parts.swapItemsAt(0, 1);
         }
     }
-    if (run.height > 0) {
-        parts << instrumentCaption(Caption::PreviousHeight, english).arg(run.height);
+    if (run.height > 0 && run.heightUnit > 0.0 && now.heightUnit > 0.0) {
+        parts << instrumentCaption(Caption::PreviousHeight, english)
+                     .arg(QString::fromStdString(formatNumber(run.heightUnit / now.heightUnit)));
     }
     if (run.width > 0) {
         parts << instrumentCaption(Caption::PreviousWidth, english).arg(run.width);
@@ -43,6 +44,18 @@ QString runSettingsText(const RunView& run, bool english) {
         run.farEnd == EndMode::Fixed ? Caption::PreviousFixedEnd : Caption::PreviousFreeEnd,
         english);
     return parts.join(QStringLiteral(", "));
+}
+
+QString heightTitle(const RunView& run, bool english) {
+    const QString title = instrumentCaption(Caption::DisplacementAxis, english);
+    if (!(run.heightUnit > 0.0)) {
+        return title;
+    }
+    const QString unit = run.printedHeight >= 0.0
+                             ? instrumentCaption(Caption::HeightUnitPrinted, english)
+                                   .arg(QString::fromStdString(formatNumber(run.printedHeight)))
+                             : instrumentCaption(Caption::HeightUnitDriven, english);
+    return title + QStringLiteral(" (") + unit + QLatin1Char(')');
 }
 
 // Points 0..lastPoint of levels 0..lastLevel, into a table of that size; the
@@ -70,19 +83,31 @@ void PreviousRun::follow(const RunView& run) {
     if (!run.prepared()) {
         return;
     }
+    // Whether the student saw the run shown until now: asked now, before its
+    // window shows anything of the new one.
+    const bool played = shown_.from != nullptr && shown_.view.shownNow() != RunShown::Nothing;
     // The copy of the run shown until now becomes the previous run, unless
-    // it is of another table and the previous run is of this one.
+    // it is of another table and the previous run is of this one, or of this
+    // table and never played.
+    if (shown_.from == run.table && !played) {
+        shown_.keep(run);
+        return;
+    }
     if (shown_.from == run.table || previous_.from != run.table) {
         std::swap(shown_, previous_);
+        previous_.played = played;
     }
     shown_.keep(run);
 }
 
 RunView PreviousRun::view() const {
-    if (previous_.from == nullptr || previous_.from != shown_.from) {
+    if (previous_.from == nullptr || previous_.from != shown_.from || !previous_.played) {
         return {};
     }
-    return previous_.view;
+    // It is over: shown whole, whatever the run shown now lets be seen.
+    RunView whole = previous_.view;
+    whole.shown = {};
+    return whole;
 }
 
 }  // namespace palmos

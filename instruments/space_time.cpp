@@ -25,7 +25,22 @@ QString text(const std::string& utf8) {
 }
 
 constexpr QRgb kLevelLine = qRgb(0, 0, 0);
-constexpr QRgb kPreviousOutline = qRgb(60, 60, 60);
+constexpr QRgb kPreviousOutline = qRgb(80, 80, 80);
+
+// The previous run's outline is drawn through a fine checkerboard of this
+// grey and nothing: along any line it comes out dashed, however the line is
+// cut into segments, and the stripes below show between the dashes.
+QBrush dashedBrush() {
+    constexpr int kDash = 4;
+    QImage pattern(2 * kDash, 2 * kDash, QImage::Format_ARGB32);
+    for (int y = 0; y < pattern.height(); ++y) {
+        for (int x = 0; x < pattern.width(); ++x) {
+            const bool on = (x / kDash + y / kDash) % 2 == 0;
+            pattern.setPixel(x, y, on ? kPreviousOutline : qRgba(0, 0, 0, 0));
+        }
+    }
+    return QBrush(pattern);
+}
 
 }  // namespace
 
@@ -38,9 +53,9 @@ QRgb divergingColour(double value, double scale) {
     return t >= 0.0 ? qRgb(255, fade, fade) : qRgb(fade, fade, 255);
 }
 
-double largestDisplacement(const RunView& run) {
+double largestDisplacement(const RunView& run, int lastShown) {
     double largest = 0.0;
-    for (int n = 0; n <= run.lastLevel; ++n) {
+    for (int n = 0; n <= std::min(lastShown, run.lastLevel); ++n) {
         const double* row = run.table->row(n, run.lastPoint + 1);
         for (int i = 0; i <= run.lastPoint; ++i) {
             largest = std::max(largest, std::fabs(row[i]));
@@ -49,13 +64,14 @@ double largestDisplacement(const RunView& run) {
     return largest;
 }
 
-QImage spaceTimeImage(const RunView& run) {
+QImage spaceTimeImage(const RunView& run, int lastShown) {
     if (!run.prepared()) {
         return {};
     }
-    const double scale = largestDisplacement(run);
+    const double scale = largestDisplacement(run, lastShown);
     QImage image(run.lastPoint + 1, run.lastLevel + 1, QImage::Format_RGB32);
-    for (int n = 0; n <= run.lastLevel; ++n) {
+    image.fill(kNotShownYet);
+    for (int n = 0; n <= std::min(lastShown, run.lastLevel); ++n) {
         const double* row = run.table->row(n, run.lastPoint + 1);
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(run.lastLevel - n));
         for (int i = 0; i <= run.lastPoint; ++i) {
@@ -169,7 +185,7 @@ QString SpaceTimeWindow::previousText() const {
         return {};
     }
     return instrumentCaption(Caption::SpaceTimePrevious, english_)
-        .arg(runSettingsText(previous_, english_));
+        .arg(runSettingsText(previous_, run_, english_));
 }
 
 // What the window says of its run and of the previous one; the line below
@@ -186,7 +202,7 @@ void SpaceTimeWindow::describeRun() {
 // A tick changes only the last sentence: the rest was put together when the
 // run or the language changed.
 void SpaceTimeWindow::describeLevel() {
-    if (!run_.prepared()) {
+    if (!run_.prepared() || shown_ == RunShown::Nothing) {
         setAccessibleDescription(notPrepared_);
         return;
     }
@@ -198,12 +214,33 @@ void SpaceTimeWindow::describeLevel() {
 void SpaceTimeWindow::setRun(const RunView& run, const RunView& previous) {
     run_ = run;
     previous_ = run.prepared() ? previous : RunView{};
-    image_ = spaceTimeImage(run);
     outline_ = halfHeightOutline(previous_);
-    scale_ = run.prepared() ? largestDisplacement(run) : 0.0;
     level_ = std::clamp(level_, 0, run.lastLevel);
+    shown_ = run.shownNow();
+    colourShown();
     describeRun();
     layOut();
+    update();
+}
+
+int SpaceTimeWindow::lastShown() const {
+    return run_.lastShown(shown_, level_);
+}
+
+void SpaceTimeWindow::colourShown() {
+    const int last = lastShown();
+    image_ = last < 0 ? QImage() : spaceTimeImage(run_, last);
+    scale_ = last < 0 ? 0.0 : largestDisplacement(run_, last);
+}
+
+void SpaceTimeWindow::showPart() {
+    const RunShown now = run_.shownNow();
+    if (now == shown_ && now != RunShown::UpToLevelShown) {
+        return;
+    }
+    shown_ = now;
+    colourShown();
+    describeLevel();
     update();
 }
 
@@ -212,7 +249,14 @@ void SpaceTimeWindow::setCurrentLevel(int level) {
     if (level == level_) {
         return;
     }
-    if (run_.prepared()) {
+    const RunShown now = run_.shownNow();
+    if (now != shown_ || now == RunShown::UpToLevelShown) {
+        // The levels shown change with the level: the whole picture anew.
+        level_ = level;
+        shown_ = now;
+        colourShown();
+        update();
+    } else if (lastShown() >= 0) {
         update(levelLineRect(level_));
         update(levelLineRect(level));
     }
@@ -253,8 +297,9 @@ void SpaceTimeWindow::layOut() {
     const int left = metrics.horizontalAdvance(QStringLiteral("00000")) + line + 8;
     const int right = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8 + 16 +
                       metrics.horizontalAdvance(QStringLiteral("-0.00")) + 16;
-    // A line more below the axis for what is written of the previous run.
-    const int below = previous_.prepared() ? 4 * line + 5 : 3 * line;
+    // A line below the axis for the unit of the colour bar, and one more for
+    // what is written of the previous run.
+    const int below = previous_.prepared() ? 5 * line + 5 : 4 * line + 5;
     plot_ = QRect(left, 2 * line, std::max(1, width() - left - right),
                   std::max(1, height() - 2 * line - below));
     const int timeLabels = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8;
@@ -264,9 +309,11 @@ void SpaceTimeWindow::layOut() {
 void SpaceTimeWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    if (!run_.prepared()) {
+    if (lastShown() < 0) {
+        // An empty frame: nothing of the run before its START.
         painter.setPen(palette().windowText().color());
-        painter.drawText(rect(), Qt::AlignCenter, notPrepared_);
+        drawFrame(painter, plot_);
+        painter.drawText(plot_, Qt::AlignCenter | Qt::TextWordWrap, notPrepared_);
         return;
     }
     // Scaled as it is painted, and only where it is painted: a picture at the
@@ -291,7 +338,7 @@ void SpaceTimeWindow::drawPreviousOutline(QPainter& painter, const QRect& area) 
     if (outline_.segments.empty()) {
         return;
     }
-    const int pen = std::max(2, QFontMetrics(font()).height() / 9);
+    const int pen = std::max(2, QFontMetrics(font()).height() / 10);
     const double height = static_cast<double>(plot_.height()) / (run_.lastLevel + 1);
     const auto levelAt = [this, height](int y) {
         return run_.lastLevel + 0.5 - (y - plot_.top()) / height;
@@ -309,7 +356,7 @@ void SpaceTimeWindow::drawPreviousOutline(QPainter& painter, const QRect& area) 
     }
     painter.save();
     painter.setClipRect(plot_ & area);
-    painter.setPen(QPen(QColor(kPreviousOutline), pen, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(dashedBrush(), pen, Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(lines);
     painter.restore();
 }
@@ -329,8 +376,12 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
     drawTicksBelow(painter, plot_, points);
     painter.drawText(QRect(plot_.left(), plot_.bottom() + 5 + line, plot_.width(), line),
                      Qt::AlignHCenter, instrumentCaption(Caption::PointAxis, english_));
+    // What the colour bar's numbers count in.
+    const QRect unit(line, plot_.bottom() + 5 + 2 * line, width() - 2 * line, line);
+    painter.drawText(unit, Qt::AlignRight,
+                     metrics.elidedText(heightTitle(run_, english_), Qt::ElideRight, unit.width()));
     if (previous_.prepared()) {
-        const QRect below(line, plot_.bottom() + 5 + 2 * line, width() - 2 * line, line);
+        const QRect below(line, plot_.bottom() + 5 + 3 * line, width() - 2 * line, line);
         painter.drawText(below, Qt::AlignHCenter,
                          metrics.elidedText(previousText(), Qt::ElideRight, below.width()));
     }
@@ -376,11 +427,15 @@ void SpaceTimeWindow::drawColourBar(QPainter& painter) const {
     painter.drawRect(bar_.adjusted(0, 0, -1, -1));
     const int line = QFontMetrics(font()).height();
     const int x = bar_.right() + 4;
-    painter.drawText(QRect(x, bar_.top(), 80, line), Qt::AlignLeft, text(formatNumber(scale_)));
+    painter.drawText(QRect(x, bar_.top(), 80, line), Qt::AlignLeft, scaleLabel(true));
     painter.drawText(QRect(x, bar_.center().y() - line / 2, 80, line), Qt::AlignLeft,
                      QStringLiteral("0"));
-    painter.drawText(QRect(x, bar_.bottom() - line, 80, line), Qt::AlignLeft,
-                     text(formatNumber(-scale_)));
+    painter.drawText(QRect(x, bar_.bottom() - line, 80, line), Qt::AlignLeft, scaleLabel(false));
+}
+
+QString SpaceTimeWindow::scaleLabel(bool top) const {
+    const double largest = run_.inUnits(scale_);
+    return text(formatNumber(top ? largest : -largest));
 }
 
 }  // namespace palmos

@@ -19,13 +19,18 @@ namespace palmos {
 // strength at +-scale. A scale of 0 leaves everything white.
 QRgb divergingColour(double value, double scale);
 
-// The largest |u| over points 0..lastPoint and levels 0..lastLevel.
-double largestDisplacement(const RunView& run);
+// The grey of the levels not shown yet.
+inline constexpr QRgb kNotShownYet = qRgb(225, 225, 225);
+
+// The largest |u| over points 0..lastPoint and levels 0..lastShown (at most
+// lastLevel).
+double largestDisplacement(const RunView& run, int lastShown = kTableLevels);
 
 // One pixel per cell: pixel (x, y) shows level lastLevel - y of point x, or of
-// point lastPoint - x when the drive end is on the left. Scaled to the run's
-// largest |u|. A null image before the first preparation.
-QImage spaceTimeImage(const RunView& run);
+// point lastPoint - x when the drive end is on the left. Scaled to the largest
+// |u| of the levels shown, 0..lastShown; the levels after it are grey. A null
+// image before the first preparation.
+QImage spaceTimeImage(const RunView& run, int lastShown = kTableLevels);
 
 // The line where |u| crosses half the run's largest |u|, in the run's cells
 // (x a point, y a level, both with fractions), as short segments through the
@@ -46,9 +51,10 @@ QString spaceTimeDescription(const RunView& run, bool english);
 
 // The diagram's window: the picture with a colour bar, axes with ticks
 // (point; level and time), the junction, the media named by their speeds and
-// a line at the level shown now. Before a run is prepared it says so in one
-// line instead. Its accessible description says the same in words, the
-// level shown included.
+// a line at the level shown now. It shows only what the student has been let
+// see of the run (RunView::shown): before its START, an empty frame that
+// says so; while predict mode waits, the levels up to the one shown. Its
+// accessible description says the same in words, the level shown included.
 class SpaceTimeWindow : public QWidget {
   public:
     // `notPrepared` is what it says before a run has been prepared.
@@ -59,8 +65,14 @@ class SpaceTimeWindow : public QWidget {
     // is one, is drawn over it as the dotted outline of its stripes.
     void setRun(const RunView& run, const RunView& previous = {});
     // The level the animation shows now; repaints only the line's old and
-    // new place.
+    // new place, unless the levels shown end there.
     void setCurrentLevel(int level);
+    // Draws again what the run lets be seen, when that may have changed.
+    void showPart();
+    RunShown shown() const { return shown_; }
+    // The colour bar's labels, top and bottom: the largest |u| shown, in the
+    // run's unit of height.
+    QString scaleLabel(bool top) const;
     // Title, the line said before a run, and the axes' language.
     void setTexts(const QString& title, const QString& notPrepared, bool english);
 
@@ -91,12 +103,17 @@ class SpaceTimeWindow : public QWidget {
     void drawPreviousOutline(class QPainter& painter, const QRect& area) const;
     void describeRun();
     void describeLevel();
+    // The picture and its scale for the levels shown now.
+    void colourShown();
+    // The last level drawn: -1 for none.
+    int lastShown() const;
 
     RunView run_;
     RunView previous_;
     Outline outline_;  // of the previous run
     QImage image_;     // one pixel per cell
     double scale_ = 0.0;
+    RunShown shown_ = RunShown::Nothing;
     int level_ = 0;
     QString notPrepared_;
     QString about_;  // spaceTimeDescription of the run, in the language in use

@@ -22,6 +22,7 @@
 #include "instruments/context_menu.h"
 #include "instruments/dock.h"
 #include "instruments/plot.h"
+#include "instruments/shown_part.h"
 #include "instruments/space_time.h"
 #include "single_string/simple_solution.h"
 #include "single_string/window.h"
@@ -159,7 +160,8 @@ TEST_F(Instruments, FollowTheLevelShownAndTheNewRun) {
     // The probe reads the new run's table at the point it probes.
     const QList<QPointF>& probe = instruments.pointProbeWindow()->probeCurve(0);
     ASSERT_EQ(probe.size(), kLastStepLevel + 1);
-    EXPECT_EQ(probe.at(150).y(), stepRun.stepDisplacement.at(20, 150));
+    EXPECT_DOUBLE_EQ(probe.at(150).y() / probe.at(100).y(),
+                     stepRun.stepDisplacement.at(20, 150) / stepRun.stepDisplacement.at(20, 100));
     EXPECT_NE(instruments.measuredRatiosWindow()->text().indexOf(QStringLiteral("c1 = 1.40")), -1);
 }
 
@@ -430,18 +432,20 @@ TEST_P(ComparedRun, KeepsThePreviousRunOfEachPoint) {
     EXPECT_TRUE(probe.previousCurve(0).isEmpty());
     EXPECT_TRUE(instruments.spaceTimeWindow()->previousOutline().segments.empty());
     const QList<QPointF> first40 = probe.probeCurve(0);
-    std::vector<double> first20;
-    for (int level = 0; level <= kLastStepLevel; ++level) {
-        first20.push_back(stepRun.stepDisplacement.at(20, level));
-    }
+    probe.addProbe(20);
+    const QList<QPointF> first20 = probe.probeCurve(1);
+    probe.removeProbe(20);
 
     startStepMode(GetParam().second);
     probe.addProbe(20);
-    EXPECT_EQ(probe.previousCurve(0), first40);
-    const QList<QPointF>& previous20 = probe.previousCurve(1);
-    ASSERT_EQ(previous20.size(), kLastStepLevel + 1);
-    for (int level = 0; level <= kLastStepLevel; ++level) {
-        ASSERT_EQ(previous20[level].y(), first20[static_cast<std::size_t>(level)]) << level;
+    // In the unit of the run shown: its pulse's height is 1.00.
+    const double scale = static_cast<double>(Bars{}.height) / GetParam().second.height;
+    for (const auto& [previous, first] :
+         {std::pair(probe.previousCurve(0), first40), std::pair(probe.previousCurve(1), first20)}) {
+        ASSERT_EQ(previous.size(), kLastStepLevel + 1);
+        for (int level = 0; level <= kLastStepLevel; ++level) {
+            ASSERT_NEAR(previous[level].y(), scale * first[level].y(), 1e-12) << level;
+        }
     }
     for (int i : {0, 1}) {
         EXPECT_EQ(arrival(probe.previousCurve(i)) == arrival(probe.probeCurve(i)),
@@ -485,7 +489,7 @@ TEST_F(Instruments, KeepOnlyTheRunBeforeAndDrawIt) {
         instrument->resize(800, 500);
     }
     probe.addProbe(40);
-    const QColor outline(60, 60, 60);
+    const QColor outline(80, 80, 80);
     std::vector<QList<QPointF>> curves;
     std::vector<int> dashed;
     std::vector<int> outlined;
@@ -498,7 +502,9 @@ TEST_F(Instruments, KeepOnlyTheRunBeforeAndDrawIt) {
             exactly(chart.grab().toImage(), chart.plotRect(), probe.previousColour(0)));
         outlined.push_back(exactly(diagram.grab().toImage(), diagram.plotRect(), outline));
     }
-    EXPECT_EQ(probe.previousCurve(0), curves[1]);
+    for (int level = 0; level <= kLastStepLevel; ++level) {
+        ASSERT_NEAR(probe.previousCurve(0)[level].y(), curves[1][level].y() * 60 / 90, 1e-12);
+    }
     EXPECT_EQ(dashed[0], 0);
     EXPECT_EQ(outlined[0], 0);
     EXPECT_GT(dashed[2], 100);
@@ -506,14 +512,210 @@ TEST_F(Instruments, KeepOnlyTheRunBeforeAndDrawIt) {
 
     const QString said = probe.chart().accessibleDescription();
     EXPECT_TRUE(said.contains(
-        QStringLiteral("previous run (c1 = 0.50, c2 = 0.20, height 60%, width 20, fixed end)")))
+        QStringLiteral("previous run (c1 = 0.50, c2 = 0.20, height 0.67, width 20, fixed end)")))
         << said.toStdString();
-    EXPECT_FALSE(said.contains(QStringLiteral("height 30%")));
+    EXPECT_FALSE(said.contains(QStringLiteral("height 0.33")));
     click(eisagogi1().Option2);
     EXPECT_TRUE(diagram.accessibleDescription().contains(
-        QStringLiteral("(c1 = 0.50, c2 = 0.20, ύψος 60%, εύρος 20, σταθερό άκρο)")))
+        QStringLiteral("(c1 = 0.50, c2 = 0.20, ύψος 0.67, εύρος 20, σταθερό άκρο)")))
         << diagram.accessibleDescription().toStdString();
-    EXPECT_TRUE(probe.chart().dashedNote().contains(QStringLiteral("ύψος 60%")));
+    EXPECT_TRUE(probe.chart().dashedNote().contains(QStringLiteral("ύψος 0.67")));
+}
+
+// The diagram and the probe on `instruments`, with a probe on `point`.
+struct Opened {
+    SpaceTimeWindow& diagram;
+    PointProbeWindow& probe;
+};
+Opened openDiagramAndProbe(InstrumentSet& instruments, int point) {
+    instruments.openSpaceTimeDiagram();
+    instruments.openPointProbe();
+    instruments.pointProbeWindow()->addProbe(point);
+    return {*instruments.spaceTimeWindow(), *instruments.pointProbeWindow()};
+}
+
+// Pixels of the diagram that are clearly red or blue: its stripes.
+int stripePixels(const QImage& image, const QRect& box) {
+    int count = 0;
+    const QRect pixels = box & image.rect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor seen = image.pixelColor(x, y);
+            count += std::abs(seen.red() - seen.blue()) > 60 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+struct StartRow {
+    const char* name;
+    InstrumentSet& (*instruments)();
+    void (*start)();  // START and the first tick
+};
+
+class FirstStart : public Instruments, public ::testing::WithParamInterface<StartRow> {};
+
+// Opened on a window its preparation filled, the diagram and the probe show
+// nothing of the run to come; the first START shows it with no previous run,
+// the second with the first behind it.
+TEST_P(FirstStart, ShowsTheRunWithNothingBeforeIt) {
+    const auto [diagram, probe] = openDiagramAndProbe(GetParam().instruments(), 20);
+    const auto stripes = [&diagram] {
+        return stripePixels(diagram.grab().toImage(), diagram.plotRect());
+    };
+    EXPECT_EQ(stripes(), 0);
+    EXPECT_TRUE(probe.chart().curves().empty());
+    EXPECT_EQ(diagram.accessibleDescription(), QStringLiteral("Press START first."));
+
+    GetParam().start();
+    EXPECT_GT(stripes(), 1000);
+    EXPECT_EQ(probe.chart().curves().size(), 1U);
+    EXPECT_TRUE(diagram.previousOutline().segments.empty());
+    EXPECT_TRUE(probe.previousCurve(0).isEmpty());
+
+    GetParam().start();
+    EXPECT_FALSE(diagram.previousOutline().segments.empty());
+    EXPECT_FALSE(probe.previousCurve(0).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, FirstStart,
+                         ::testing::Values(StartRow{"SimpleSolution", simpleSolutionInstruments,
+                                                    [] {
+                                                        click(ypervola().Command1);
+                                                        ypervola().Timer1.fire();
+                                                    }},
+                                           StartRow{"StepMode", twoMediaInstruments,
+                                                    [] { click(dyomessa().Command2); }}),
+                         kRowName);
+
+// The step mode's pulse passes into c1, on the red circles: where the string
+// has it, across the window, the diagram has it across its picture.
+TEST_F(Instruments, DiagramHasEachPartOnTheSideOfItsCircles) {
+    InstrumentSet& instruments = twoMediaInstruments();
+    instruments.openSpaceTimeDiagram();
+    SpaceTimeWindow& diagram = *instruments.spaceTimeWindow();
+    instruments.dock().detach(&diagram);
+    diagram.resize(800, 500);
+    click(dyomessa().Command2);
+    // The level where the pulse is highest on points 1..29, and its point.
+    int level = 0;
+    int point = 0;
+    for (int n = 0; n <= kLastStepLevel; n += 10) {
+        for (int i = 1; i < 30; ++i) {
+            if (stepRun.stepDisplacement.at(i, n) > stepRun.stepDisplacement.at(point, level)) {
+                level = n;
+                point = i;
+            }
+        }
+    }
+    ASSERT_GT(stepRun.stepDisplacement.at(point, level), 0.0);
+    EXPECT_EQ(dyomessa().Shape1(point).BorderColor(), QColor(255, 0, 0));
+    const auto across = [this](const ui::Shape& circle) {
+        const double first = dyomessa().Shape1(0).pixelBox().center().x();
+        const double last = dyomessa().Shape1(60).pixelBox().center().x();
+        return (circle.pixelBox().center().x() - first) / (last - first);
+    };
+    // The reddest pixel of the diagram's row of that level.
+    const QImage picture = diagram.grab().toImage();
+    const QRect plot = diagram.plotRect();
+    const int y = diagram.levelY(level);
+    int reddest = plot.left();
+    for (int x = plot.left(); x <= plot.right(); ++x) {
+        const QColor c = picture.pixelColor(x, y);
+        const QColor r = picture.pixelColor(reddest, y);
+        reddest = c.red() - c.blue() > r.red() - r.blue() ? x : reddest;
+    }
+    const double first = diagram.pointX(0);
+    EXPECT_NEAR((reddest - first) / (diagram.pointX(60) - first), across(dyomessa().Shape1(point)),
+                0.03);
+}
+
+struct UnitRow {
+    const char* name;
+    InstrumentSet& (*instruments)();
+    void (*start)();
+    int point;  // where the pulse passes whole before anything comes back
+    bool printsA0;
+};
+
+class HeightUnit : public Instruments, public ::testing::WithParamInterface<UnitRow> {};
+
+// The incoming pulse is 1.00: its highest reading at a point of the string,
+// and the unit named as the window prints A0.
+TEST_P(HeightUnit, IsTheIncomingPulsesHeight) {
+    const auto [diagram, probe] = openDiagramAndProbe(GetParam().instruments(), GetParam().point);
+    GetParam().start();
+    double highest = 0.0;
+    for (const QPointF& p : probe.probeCurve(0)) {
+        highest = std::max(highest, p.y());
+    }
+    EXPECT_NEAR(highest, 1.0, 0.03);
+    // The colour bar's top, the largest |u| of the run, counts in it too.
+    const double top = diagram.scaleLabel(true).toDouble();
+    EXPECT_GE(top, 1.0);
+    EXPECT_LT(top, 2.0);
+    const QString printed = dyomessa().Label3.Caption().section(QLatin1Char('='), -1);
+    const QString unit = GetParam().printsA0
+                             ? QStringLiteral("A0 = %1 is 1.00 here").arg(printed)
+                             : QStringLiteral("the driven pulse's height is 1.00 here");
+    EXPECT_TRUE(probe.chart().yAxis().title.contains(unit))
+        << probe.chart().yAxis().title.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, HeightUnit,
+                         ::testing::Values(UnitRow{"SimpleSolution", simpleSolutionInstruments,
+                                                   [] {
+                                                       click(ypervola().Command1);
+                                                       ypervola().Timer1.fire();
+                                                   },
+                                                   40, false},
+                                           UnitRow{"Continuous", twoMediaInstruments,
+                                                   [] {
+                                                       ui::dispatch(
+                                                           [] { dyomessa().Command1_Click(); });
+                                                       dyomessa().Timer1.fire();
+                                                   },
+                                                   45, true},
+                                           UnitRow{"StepMode", twoMediaInstruments,
+                                                   [] { click(dyomessa().Command2); }, 45, true}),
+                         kRowName);
+
+// While predict mode waits for an answer, the instruments show the run up to
+// the level shown and no further; then the whole run again.
+TEST_F(Instruments, WhileAQuestionWaitsShowOnlyTheLevelsShown) {
+    InstrumentSet& instruments = twoMediaInstruments();
+    const auto [diagram, probe] = openDiagramAndProbe(instruments, 45);
+    ui::dispatch([this] { dyomessa().rythmisidt.setValue(5); });
+    click(dyomessa().Command2);
+    for (int tick = 0; tick < 60; ++tick) {
+        dyomessa().Timer2.fire();
+    }
+    const int shown = diagram.currentLevel();
+    ASSERT_GT(shown, 0);
+    const auto stripesAbove = [&diagram](int level) {
+        const QRect plot = diagram.plotRect();
+        return stripePixels(
+            diagram.grab().toImage(),
+            QRect(plot.left(), plot.top(), plot.width(), diagram.levelY(level) - 3 - plot.top()));
+    };
+    const int whole = stripesAbove(shown);
+    EXPECT_GT(whole, 1000);
+
+    showUpToLevelShown(instruments, true);
+    EXPECT_EQ(stripesAbove(shown), 0);
+    const QRect plot = diagram.plotRect();
+    EXPECT_GT(stripePixels(diagram.grab().toImage(),
+                           plot.adjusted(0, diagram.levelY(shown) + 3 - plot.top(), 0, 0)),
+              100);
+    EXPECT_EQ(probe.probeCurve(0).size(), shown + 1);
+    click(dyomessa().Command3);
+    click(dyomessa().Command7);  // a step while the question waits shows its level
+    EXPECT_EQ(probe.probeCurve(0).size(), diagram.currentLevel() + 1);
+    EXPECT_GT(diagram.currentLevel(), shown);
+
+    showUpToLevelShown(instruments, false);
+    EXPECT_GT(stripesAbove(diagram.currentLevel()), 1000);
+    EXPECT_EQ(probe.probeCurve(0).size(), kLastStepLevel + 1);
 }
 
 }  // namespace

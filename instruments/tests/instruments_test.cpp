@@ -18,6 +18,7 @@
 #include "instruments/measured_ratios_window.h"
 #include "instruments/plot.h"
 #include "instruments/point_probe.h"
+#include "instruments/previous_run.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
 #include "tests/support/rows.h"
@@ -93,6 +94,46 @@ TEST(SpaceTimeWindow, SaysPressStartBeforeARunAndDrawsTheLevelLineAfter) {
     // at rest: white.
     EXPECT_EQ(QColor(picture.pixel(window.pointX(10), y + 20)), QColor(Qt::white));
 }
+
+// Fillings of one table, each played by its START or not (a preparation's),
+// and which of them (1, 2, ...) the previous run is after the last; 0 for
+// none.
+struct FillingsRow {
+    const char* name;
+    std::vector<bool> played;
+    int previous;
+};
+
+class PreviousFilling : public ::testing::TestWithParam<FillingsRow> {};
+
+TEST_P(PreviousFilling, IsTheLastRunPlayedBeforeTheOneShown) {
+    LevelTable table(2, 2);
+    PreviousRun runs;
+    int played = 0;  // the last filling played, as the window's run tells it
+    for (int k = 1; k <= static_cast<int>(GetParam().played.size()); ++k) {
+        table.set(0, 0, k);
+        runs.follow({.table = &table, .lastLevel = 1, .lastPoint = 1, .shown = [&played, k] {
+                         return played == k ? RunShown::Whole : RunShown::Nothing;
+                     }});
+        if (GetParam().played[static_cast<std::size_t>(k - 1)]) {
+            played = k;
+        }
+    }
+    const RunView previous = runs.view();
+    ASSERT_EQ(previous.prepared(), GetParam().previous > 0);
+    if (previous.prepared()) {
+        EXPECT_EQ(previous.table->at(0, 0), GetParam().previous);
+        EXPECT_EQ(previous.shownNow(), RunShown::Whole);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fillings, PreviousFilling,
+                         ::testing::Values(FillingsRow{"PreparationThenStart", {false, true}, 0},
+                                           FillingsRow{"TwoStarts", {true, true}, 1},
+                                           FillingsRow{
+                                               "StartPreparationStart", {true, false, true}, 1},
+                                           FillingsRow{"ThreeStarts", {true, true, true}, 2}),
+                         kRowName);
 
 struct TickRow {
     const char* name;
@@ -344,7 +385,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderRow{"PointProbeEnglish",
                   true,
                   probeWindow,
-                  {"Level shown: 700; point 10 (red): 0.250;",
+                  {"Level shown: 700; point 10 (red): 0.25;",
                    "point 59 (blue):", "remove the probe on point 59"}},
         ReaderRow{"SpaceTimeEnglish",
                   true,
