@@ -158,7 +158,9 @@ std::unique_ptr<QWidget> PredictWindow::worksheetPage(const QString& heading,
     page->setTextFormat(Qt::RichText);
     page->setText(
         QStringLiteral("<h3>%1</h3><p>%2</p>%3")
-            .arg(heading.toHtmlEscaped(), byline.toHtmlEscaped(), worksheetTable(wholeWorksheet_)));
+            .arg(heading.toHtmlEscaped(),
+                 byline.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")),
+                 worksheetTable(wholeWorksheet_)));
     page->setMargin(12);
     page->setAutoFillBackground(true);
     page->setFont(font());

@@ -54,8 +54,8 @@ class PredictWindow : public QWidget {
     // The answer buttons shown now.
     const std::vector<QPushButton*>& answerButtons() const { return buttons_; }
     // The worksheet as a picture of its own, with `heading` and `byline` (the
-    // date, the student's name) above it: what Save worksheet... writes as
-    // PNG.
+    // date, the student's name, a line each) above it: what Save worksheet...
+    // writes as PNG.
     std::unique_ptr<QWidget> worksheetPage(const QString& heading,
                                            const QString& byline = {}) const;
 

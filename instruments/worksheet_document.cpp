@@ -176,8 +176,8 @@ bool saveWorksheetFile(PredictWindow& window, const WorksheetPaper& paper, bool 
          .notSaved = instrumentCaption(Caption::PredictSheetNotSaved, english)},
         dialogs, [&](const QString& path, QIODevice& device) {
             if (QFileInfo(path).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0) {
-                const std::unique_ptr<QWidget> page = window.worksheetPage(
-                    paper.title, paper.date + QStringLiteral("    ") + paper.name);
+                const std::unique_ptr<QWidget> page =
+                    window.worksheetPage(paper.title, paper.date + QLatin1Char('\n') + paper.name);
                 return writePicture(*page, device);
             }
             return writeWorksheetPdf(paper, device);
