@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "core/format.h"
 #include "instruments/captions.h"
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
 #include "instruments/worksheet_document.h"
 #include "navigation/navigation.h"
+#include "two_media/readout.h"
 
 namespace palmos {
 
@@ -55,6 +57,7 @@ void PredictMode::setOn(bool on) {
         window_->onCopy(
             [this] { copyToClipboard(fromUtf8(worksheetText(worksheet_.rows, english()))); });
         window_->onSave([this] { saveWorksheet(); });
+        window_->onNext([this] { next(); });
     }
     retitle();
     showWorksheet();
@@ -72,7 +75,8 @@ void PredictMode::retitle() {
                            .copy = text(Caption::PredictCopy, en),
                            .copyShown = text(Caption::PredictCopyShown, en),
                            .save = text(Caption::PredictSave, en),
-                           .saveShown = text(Caption::PredictSaveShown, en)});
+                           .saveShown = text(Caption::PredictSaveShown, en),
+                           .next = text(Caption::PredictNext, en)});
         showWorksheet();
         // The question open, or the run's answers so far, said again.
         if (open_) {
@@ -83,6 +87,7 @@ void PredictMode::retitle() {
             }
         } else if (!asked_.empty()) {
             tellRun();
+            window_->offerNext(holding_);
         }
     }
 }
@@ -92,19 +97,36 @@ void PredictMode::filled() {
     pausedBefore_.clear();
     asked_.clear();
     open_.reset();
+    holding_ = false;
+    waiting_.reset();
     if (on_ && run_.run.filled()) {
         events_ = run_.events();
+        eventRun_ = run_.eventRun();
     }
     if (window_ && on_) {
+        window_->offerNext(false);
         window_->tell(text(Caption::PredictWatch, english()));
     }
 }
 
 // The last tick before the pulse reaches the junction or the far end pauses
-// the run and asks; a tick past what a question asked about tells what
-// happened.
+// the run and asks; a tick that shows what a question asked about pauses it
+// with the outcome in view. A question whose moment comes while an outcome
+// is held waits for the student to go on.
 void PredictMode::shown(int level) {
     if (!on_) {
+        return;
+    }
+    if (holding_ && level > heldAt_) {
+        // The window's own CONTINUE or STEP went on.
+        holding_ = false;
+        window_->offerNext(false);
+    }
+    if (waiting_ && !holding_) {
+        const std::size_t k = *waiting_;
+        waiting_.reset();
+        run_.pause();
+        ask(events_[k]);
         return;
     }
     reveal(level);
@@ -113,6 +135,10 @@ void PredictMode::shown(int level) {
         if (pausesBefore(event.kind) && !pausedBefore_.contains(k) &&
             lastTickBefore(event, level, run_.run.levelsPerTick)) {
             pausedBefore_.insert(k);
+            if (holding_) {
+                waiting_ = k;
+                return;
+            }
             run_.pause();
             ask(event);
             return;
@@ -125,10 +151,16 @@ void PredictMode::ask(const RunEvent& event) {
     const std::vector<Question> questions = questionsBefore(event.kind);
     int& turn = turns_[event.kind == RunEventKind::ReachesJunction ? 0 : 1];
     const Question question = questions[static_cast<std::size_t>(turn++) % questions.size()];
-    worksheet_.rows.push_back(
-        {.window = run_.name, .settings = run_.run.settings(), .question = question});
+    worksheet_.rows.push_back({.window = run_.name,
+                               .settings = run_.run.settings(),
+                               .question = question,
+                               .events = events_,
+                               .run = eventRun_});
     const std::size_t row = worksheet_.rows.size() - 1;
-    asked_.push_back({.row = row, .outcome = outcomeOf(question, events_, en), .end = event.end});
+    const std::optional<Outcome> outcome = outcomeOf(question, events_, eventRun_, en);
+    asked_.push_back({.row = row,
+                      .shownFrom = outcome ? std::optional(outcome->level) : std::nullopt,
+                      .end = event.end});
     open_ = row;
     showQuestion(asked_.back());
     run_.instruments.openInstrument(window_, {});
@@ -171,25 +203,50 @@ void PredictMode::answer(int k) {
     run_.resume();
 }
 
+void PredictMode::next() {
+    if (!holding_) {
+        return;
+    }
+    holding_ = false;
+    window_->offerNext(false);
+    if (waiting_) {
+        const std::size_t k = *waiting_;
+        waiting_.reset();
+        ask(events_[k]);
+        return;
+    }
+    run_.resume();
+}
+
+// The run has shown the outcome of the questions asked: each goes into the
+// worksheet, and the run waits with them in view.
 void PredictMode::reveal(int level) {
-    bool changed = false;
-    for (Asked& asked : asked_) {
-        if (!asked.revealed && asked.outcome && level >= asked.outcome->level) {
-            asked.revealed = true;
-            worksheet_.rows[asked.row].outcome = asked.outcome;
+    bool revealed = false;
+    for (const Asked& asked : asked_) {
+        Prediction& prediction = worksheet_.rows[asked.row];
+        if (!prediction.shown && asked.shownFrom && level >= *asked.shownFrom) {
+            prediction.shown = true;
             if (open_ == asked.row) {
                 open_.reset();
             }
-            // A question still waiting for its answer keeps the window.
-            if (!open_) {
-                tellRun();
-            }
-            changed = true;
+            revealed = true;
         }
     }
-    if (changed) {
+    if (revealed) {
+        // A question still waiting for its answer keeps the window.
+        if (!open_) {
+            hold(level);
+        }
         worksheet_.changed();
     }
+}
+
+void PredictMode::hold(int level) {
+    run_.pause();
+    holding_ = true;
+    heldAt_ = level;
+    tellRun();
+    window_->offerNext(true);
 }
 
 // Each question of this run, named in a few words: the answer given, then
@@ -208,24 +265,35 @@ void PredictMode::tellRun() {
         QString line = questionText(prediction.question, asked.end, false);
         line += QString::fromUtf8(" — ") +
                 text(Caption::PredictYourAnswer, en).arg(answerText(prediction.answer));
-        if (!asked.outcome) {
+        const std::optional<Outcome> outcome = prediction.outcome(en);
+        if (!asked.shownFrom) {
             line += QLatin1Char(' ') + text(Caption::PredictBeyondRun, en);
-        } else if (!prediction.outcome) {
+        } else if (!outcome) {
             line += QLatin1Char(' ') + text(Caption::PredictWatch, en);
         } else {
-            const Outcome& outcome = *prediction.outcome;
             line +=
                 QLatin1Char(' ') + text(Caption::PredictRunDid, en)
-                                       .arg(answerText(outcome.answer), fromUtf8(outcome.measured),
-                                            fromUtf8(outcome.formula));
+                                       .arg(answerText(outcome->answer), fromUtf8(outcome->formula),
+                                            fromUtf8(outcome->measured));
+            if (!outcome->note.empty()) {
+                line += QLatin1Char(' ') + fromUtf8(outcome->note);
+            }
             if (prediction.answer >= 0) {
-                line += QLatin1Char(' ') + text(prediction.answer == outcome.answer
+                line += QLatin1Char(' ') + text(prediction.answer == outcome->answer
                                                     ? Caption::PredictAgrees
                                                     : Caption::PredictDiffers,
                                                 en);
             }
         }
         told << line;
+    }
+    // Heights against the incoming pulse, whose height the two-media window
+    // shows as A0.
+    if (!asked_.empty() && run_.name == Caption::PredictTwoMedia) {
+        const RunSettings& s = run_.run.settings();
+        told.prepend(text(Caption::PredictUnit, en)
+                         .arg(fromUtf8(formatNumber(
+                             firstPulseHeight(s.baseDepth, s.width, s.height, s.timeStep)))));
     }
     if (window_) {
         window_->tell(told.join(QStringLiteral("\n")));

@@ -2,9 +2,11 @@
 // each window's menu, off until chosen. While it is on, a run pauses itself
 // on the last tick before its pulse reaches the junction or the far end and
 // asks a question in the predict window; the student's answer lets the run
-// go on, and once the run has shown what happens, the window puts what the
-// table measured (and the formula's value) beside the answer. Every question
-// of the session goes into one worksheet, which both windows show.
+// go on, and once the run has shown what happens, it pauses again with the
+// answer the physics gives, the formula's value and what the table measured
+// beside the student's answer, until the student goes on (Next, or the
+// window's own CONTINUE). Every question of the session goes into one
+// worksheet, which both windows show.
 #pragma once
 
 #include <cstddef>
@@ -31,8 +33,10 @@ struct PredictedRun {
     Caption name;  // the run's name in the worksheet
     QWidget& window;
     Run& run;
-    // The events of the run as it is filled now.
+    // The events of the run as it is filled now, and the run in the
+    // physics' terms (speeds, distances, the far end).
     std::function<std::vector<RunEvent>()> events;
+    std::function<EventRun()> eventRun;
     // Pauses the run as its window's own pause does, and lets it go on.
     std::function<void()> pause;
     std::function<void()> resume;
@@ -58,6 +62,11 @@ class PredictMode {
     void setOn(bool on);
     // The student's answer to the open question: its index.
     void answer(int k);
+    // Goes on from an outcome held in view: the next question where one
+    // waits, or the run.
+    void next();
+    // Whether the run waits with an outcome in view.
+    bool holding() const { return holding_; }
     // The predict window, once predict mode has been on.
     PredictWindow* window() const { return window_; }
     // Texts in the language of the moment.
@@ -77,13 +86,14 @@ class PredictMode {
     void saveWorksheet();
     bool english() const;
 
-    // A question asked in this run, and what its table will show.
+    // A question asked in this run, and the level from which the run shows
+    // its outcome (empty when the run ends before).
     struct Asked {
         std::size_t row;
-        std::optional<Outcome> outcome;
+        std::optional<int> shownFrom;
         EndMode end = EndMode::Fixed;  // the far end, which a question may name
-        bool revealed = false;
     };
+    void hold(int level);
     void showQuestion(const Asked& asked);
     QString questionText(Question question, EndMode end, bool inFull) const;
 
@@ -93,9 +103,15 @@ class PredictMode {
     QPointer<PredictWindow> window_;
     bool on_ = false;
     std::vector<RunEvent> events_;
+    EventRun eventRun_;
     std::set<std::size_t> pausedBefore_;  // the events of this run asked about
     std::vector<Asked> asked_;
     std::optional<std::size_t> open_;  // the row whose answer is awaited
+    // An outcome held in view since the level shown then, and the event
+    // whose question waits until the student goes on.
+    bool holding_ = false;
+    int heldAt_ = 0;
+    std::optional<std::size_t> waiting_;
     // How many times each pause has asked: the next question in turn.
     int turns_[2] = {0, 0};
     SavePictureDialogs saveDialogs_ = desktopSaveDialogs();

@@ -44,6 +44,7 @@ void Program::makePredictModes() {
                      .window = simple,
                      .run = simpleRun,
                      .events = [&simpleRun] { return runEventsOf(simpleRun); },
+                     .eventRun = [&simpleRun] { return eventRunOf(simpleRun); },
                      .pause = [&simple] { simple.Timer1.setEnabled(false); },
                      .resume =
                          [&simple, &simpleRun] {
@@ -61,6 +62,7 @@ void Program::makePredictModes() {
                      .window = twoMedia,
                      .run = stepRun,
                      .events = [&stepRun] { return runEventsOf(stepRun); },
+                     .eventRun = [&stepRun] { return eventRunOf(stepRun); },
                      .pause = [&twoMedia] { twoMedia.Command3_Click(); },
                      .resume = [&twoMedia] { twoMedia.Command5_Click(); },
                      .instruments = instruments_->twoMedia()},

@@ -49,6 +49,9 @@ PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     asking->addWidget(questionLabel_);
     answers_ = new QVBoxLayout;
     asking->addLayout(answers_);
+    nextButton_ = new QPushButton(page);
+    nextButton_->hide();
+    asking->addWidget(nextButton_, 0, Qt::AlignLeft);
     asking->addStretch();
 
     sheet_ = new QWidget(this);
@@ -82,6 +85,11 @@ PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
             save_();
         }
     });
+    connect(nextButton_, &QPushButton::clicked, this, [this] {
+        if (next_) {
+            next_();
+        }
+    });
     resize(720, 240);
 }
 
@@ -113,6 +121,7 @@ void PredictWindow::ask(const QString& question, const QStringList& answers) {
         });
     }
     sheet_->hide();
+    nextButton_->hide();
     if (!buttons_.empty()) {
         buttons_.front()->setFocus();
     }
@@ -127,6 +136,13 @@ void PredictWindow::tell(const QString& text) {
     sheet_->show();
 }
 
+void PredictWindow::offerNext(bool offered) {
+    nextButton_->setVisible(offered);
+    if (offered) {
+        nextButton_->setFocus();
+    }
+}
+
 void PredictWindow::setWorksheet(const QString& shown, const QString& whole) {
     worksheet_->setText(worksheetTable(shown));
     wholeWorksheet_ = whole;
@@ -138,6 +154,7 @@ void PredictWindow::setTexts(const PredictTexts& texts) {
     setWindowTitle(texts.title);
     nameScrollArea(*askScroll_, texts.title);
     worksheetTitle_->setText(texts.worksheet);
+    nextButton_->setText(texts.next);
     nameScrollArea(*scroll_, texts.worksheet);
     for (const auto& [button, shown, name] :
          {std::tuple(copyButton_, texts.copyShown, texts.copy),

@@ -27,6 +27,7 @@ struct PredictTexts {
     QString copyShown;
     QString save;
     QString saveShown;
+    QString next;
 };
 
 class PredictWindow : public QWidget {
@@ -40,6 +41,9 @@ class PredictWindow : public QWidget {
     // Instead of a question: `text` (the answer given, what the run did),
     // beside the worksheet.
     void tell(const QString& text);
+    // Offers, or no longer offers, the Next button under the text told: the
+    // run waits with its outcome in view until the student goes on.
+    void offerNext(bool offered);
     // The worksheet shown, and the one Save worksheet... writes: tab-separated
     // text whose first row is the header.
     void setWorksheet(const QString& shown, const QString& whole);
@@ -48,11 +52,13 @@ class PredictWindow : public QWidget {
     void onAnswer(std::function<void(int)> answered) { answered_ = std::move(answered); }
     void onCopy(std::function<void()> copy) { copy_ = std::move(copy); }
     void onSave(std::function<void()> save) { save_ = std::move(save); }
+    void onNext(std::function<void()> next) { next_ = std::move(next); }
 
     const QString& question() const { return question_; }
     const QString& told() const { return told_; }
     // The answer buttons shown now.
     const std::vector<QPushButton*>& answerButtons() const { return buttons_; }
+    QPushButton* nextButton() const { return nextButton_; }
     // The worksheet as a picture of its own, with `heading` and `byline` (the
     // date, the student's name, a line each) above it: what Save worksheet...
     // writes as PNG.
@@ -73,11 +79,13 @@ class PredictWindow : public QWidget {
     QString wholeWorksheet_;
     QPushButton* copyButton_;
     QPushButton* saveButton_;
+    QPushButton* nextButton_;
     QString question_;
     QString told_;
     std::function<void(int)> answered_;
     std::function<void()> copy_;
     std::function<void()> save_;
+    std::function<void()> next_;
 };
 
 // The worksheet's tab-separated text as an HTML table, its first row the
