@@ -179,7 +179,7 @@ constexpr std::array<CaptionText, kCount> kCaptions = {{
     {Caption::ProbePrevious, " Dashed, the previous run (%1): %2.", " Διακεκομμένες, η προηγούμενη κίνηση (%1): %2."},
     {Caption::SpaceTimePrevious, "Grey dashes: the previous run (%1), where its |u| was half its largest.", "Γκρι διακεκομμένη γραμμή: η προηγούμενη κίνηση (%1), όπου το |u| της ήταν το μισό της μέγιστης τιμής του."},
     {Caption::HeightUnitPrinted, "A0 = %1 is 1.00 here", "A0 = %1 αντιστοιχεί σε 1.00 εδώ"},
-    {Caption::HeightUnitDriven, "the driven pulse's height is 1.00 here", "το ύψος του παλμού διέγερσης αντιστοιχεί σε 1.00 εδώ"},
+    {Caption::HeightUnitDriven, "the driven pulse's height is 1.00 here", "το ύψος του παλμού διέγερσης είναι 1.00 εδώ"},
     {Caption::ReflectedLabel, "REFLECTED= A0 X", "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X"},
     {Caption::ReflectedLabelAfterC1, "REFLECTED = A0 X", "ΑΝΑΚΛΩΜΕΝΟΣ= A0 X"},
     {Caption::TransmittedLabel, " TRANSMITTED=  A0 X", " ΔΙΑΔΙΔΟΜΕΝΟΣ=  A0 X"},

@@ -192,10 +192,15 @@ QString SpaceTimeWindow::previousText() const {
 // the picture may be cut short, its tooltip gives it whole.
 void SpaceTimeWindow::describeRun() {
     about_ = spaceTimeDescription(run_, english_);
+    // What the colour bar's numbers count in.
+    const QString unit = run_.heightUnit > 0.0 ? heightTitle(run_, english_) : QString();
+    if (!unit.isEmpty()) {
+        about_ += QLatin1Char(' ') + unit + QLatin1Char('.');
+    }
     if (previous_.prepared()) {
         about_ += QLatin1Char(' ') + previousText();
     }
-    setToolTip(previousText());
+    setToolTip(previous_.prepared() ? unit + QLatin1Char('\n') + previousText() : unit);
     describeLevel();
 }
 
