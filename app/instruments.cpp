@@ -190,27 +190,26 @@ RunInstruments::~RunInstruments() {
 void RunInstruments::follow(Run& run, InstrumentSet& set, std::function<RunView()> view,
                             bool filledByStart) {
     const bool twoMedia = &set == twoMedia_;
+    Seen* seen = &seen_[&run];  // a map's entries stay where they are
     const int filled = run.onFilled.subscribe(
-        [this, &run, &set, twoMedia, view, filledByStart](const RunSettings&) {
+        [this, &run, &set, twoMedia, view, filledByStart, seen](const RunSettings&) {
             if (twoMedia) {
                 twoMediaShown_ = &run;
             }
             if (swing_.run == &run) {
                 swing_ = {};
             }
-            Seen& seen = seen_[&run];
-            ++seen.filled;
+            ++seen->filled;
             if (filledByStart) {
-                seen.played = seen.filled;
+                seen->played = seen->filled;
             }
             set.showRun(view());
         });
-    const int shown = run.onLevelShown.subscribe([this, &run, &set, twoMedia](int level) {
+    const int shown = run.onLevelShown.subscribe([this, &run, &set, twoMedia, seen](int level) {
         // The first level shown of a filling: its START, which lets the
         // student see the run.
-        Seen& seen = seen_[&run];
-        const bool started = seen.played != seen.filled;
-        seen.played = seen.filled;
+        const bool started = seen->played != seen->filled;
+        seen->played = seen->filled;
         if (!twoMedia || twoMediaShown_ == &run) {
             if (started) {
                 redrawShownPart(set);
