@@ -6,6 +6,7 @@
 #include "instruments/captions.h"
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
+#include "instruments/shown_part.h"
 #include "instruments/worksheet_document.h"
 #include "navigation/navigation.h"
 #include "two_media/readout.h"
@@ -45,6 +46,7 @@ bool PredictMode::english() const {
 
 void PredictMode::setOn(bool on) {
     on_ = on;
+    holdBackInstruments();
     if (!on) {
         if (window_) {
             window_->close();
@@ -99,6 +101,7 @@ void PredictMode::filled() {
     open_.reset();
     holding_ = false;
     waiting_.reset();
+    holdBackInstruments();
     if (on_ && run_.run.filled()) {
         events_ = run_.events();
         eventRun_ = run_.eventRun();
@@ -162,6 +165,7 @@ void PredictMode::ask(const RunEvent& event) {
                       .shownFrom = outcome ? std::optional(outcome->level) : std::nullopt,
                       .end = event.end});
     open_ = row;
+    holdBackInstruments();
     showQuestion(asked_.back());
     run_.instruments.openInstrument(window_, {});
     worksheet_.changed();
@@ -197,6 +201,7 @@ void PredictMode::answer(int k) {
     }
     const std::size_t row = *open_;
     open_.reset();
+    holdBackInstruments();
     worksheet_.rows[row].answer = k;
     tellRun();
     worksheet_.changed();
@@ -228,6 +233,7 @@ void PredictMode::reveal(int level) {
             prediction.shown = true;
             if (open_ == asked.row) {
                 open_.reset();
+                holdBackInstruments();
             }
             revealed = true;
         }
@@ -239,6 +245,12 @@ void PredictMode::reveal(int level) {
         }
         worksheet_.changed();
     }
+}
+
+// While a question waits for its answer the instruments show the run only up
+// to the level shown: what comes after is the answer.
+void PredictMode::holdBackInstruments() {
+    showUpToLevelShown(run_.instruments, on_ && open_.has_value());
 }
 
 void PredictMode::hold(int level) {

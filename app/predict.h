@@ -94,6 +94,7 @@ class PredictMode {
         EndMode end = EndMode::Fixed;  // the far end, which a question may name
     };
     void hold(int level);
+    void holdBackInstruments();
     void showQuestion(const Asked& asked);
     QString questionText(Question question, EndMode end, bool inFull) const;
 
