@@ -2,6 +2,9 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -48,8 +51,8 @@ QRect widestRows(const std::vector<QRect>& controls, int width, int top, int bot
 
 // The band above the string is cut at every control's lower edge, the band
 // below at every control's upper edge: each cut gives the widest rectangle
-// over the rows left, and the one with the largest area wins.
-QRect freeBand(const QWidget& window, const QRect& string, QSize least) {
+// over the rows left.
+std::vector<QRect> freeBands(const QWidget& window, const QRect& string) {
     std::vector<QRect> controls;
     for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isVisible() && !child->isWindow()) {
@@ -60,23 +63,61 @@ QRect freeBand(const QWidget& window, const QRect& string, QSize least) {
     const int above = std::clamp(string.top(), 0, height);
     const int below = std::clamp(string.bottom() + 1, 0, height);
     std::vector<QRect> candidates;
-    candidates.push_back(widestRows(controls, window.width(), 0, above));
-    candidates.push_back(widestRows(controls, window.width(), below, height));
+    const auto keep = [&candidates](const QRect& candidate) {
+        if (!candidate.isEmpty() &&
+            std::find(candidates.begin(), candidates.end(), candidate) == candidates.end()) {
+            candidates.push_back(candidate);
+        }
+    };
+    keep(widestRows(controls, window.width(), 0, above));
+    keep(widestRows(controls, window.width(), below, height));
     for (const QRect& control : controls) {
         const int lower = control.bottom() + 1;
         if (lower > 0 && lower < above) {
-            candidates.push_back(widestRows(controls, window.width(), lower, above));
+            keep(widestRows(controls, window.width(), lower, above));
         }
         if (control.top() > below && control.top() < height) {
-            candidates.push_back(widestRows(controls, window.width(), below, control.top()));
+            keep(widestRows(controls, window.width(), below, control.top()));
         }
     }
+    return candidates;
+}
+
+namespace {
+
+qint64 area(const QRect& r) {
+    return qint64(r.width()) * r.height();
+}
+
+// How much of `least` a band gives in the direction it gives least of: 1 when
+// it holds it whole.
+double share(const QRect& band, QSize least) {
+    return std::min({1.0, band.width() / std::max(1.0, double(least.width())),
+                     band.height() / std::max(1.0, double(least.height()))});
+}
+
+}  // namespace
+
+// The one with the largest area wins.
+QRect freeBand(const QWidget& window, const QRect& string, QSize least) {
     QRect best;
-    for (const QRect& candidate : candidates) {
-        const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    for (const QRect& candidate : freeBands(window, string)) {
         if (candidate.width() >= least.width() && candidate.height() >= least.height() &&
             area(candidate) > area(best)) {
             best = candidate;
+        }
+    }
+    return best;
+}
+
+QRect bestFit(const std::vector<QRect>& bands, QSize least) {
+    QRect best;
+    double bestShare = -1.0;
+    for (const QRect& band : bands) {
+        const double given = share(band, least);
+        if (given > bestShare || (given == bestShare && area(band) > area(best))) {
+            best = band;
+            bestShare = given;
         }
     }
     return best;
@@ -115,6 +156,8 @@ namespace {
 
 const char* const kDetached = "palmosDetached";
 const char* const kOwnSize = "palmosOwnSize";
+// Its turn in front: the larger, the later it was shown.
+const char* const kTurn = "palmosTurn";
 // The frame last seen around an instrument.
 const char* const kMargins = "palmosFrameMargins";
 
@@ -143,7 +186,7 @@ InstrumentDock::InstrumentDock(QWidget* window, std::function<QRect(bool)> strin
     window->installEventFilter(this);
 }
 
-void InstrumentDock::add(QWidget* instrument) {
+void InstrumentDock::add(QWidget* instrument, std::function<QSize()> least) {
     // A tool window of the simulation window: in front of it whenever it is
     // clicked, under any window manager.
     instrument->setParent(window_, Qt::Tool);
@@ -158,6 +201,9 @@ void InstrumentDock::add(QWidget* instrument) {
     instrument->windowHandle()->installEventFilter(this);
     // Closed, it lets go of its native window; shown again, it has a new one.
     ui::releaseWhenClosed(instrument);
+    if (least) {
+        least_[instrument] = std::move(least);
+    }
     instruments_.emplace_back(instrument);
 }
 
@@ -165,9 +211,30 @@ bool InstrumentDock::detached(const QWidget* instrument) const {
     return instrument->property(kDetached).toBool();
 }
 
+bool InstrumentDock::tabbed(const QWidget* instrument) const {
+    return tabs_ != nullptr && tabs_->indexOf(const_cast<QWidget*>(instrument)) >= 0;
+}
+
+bool InstrumentDock::isOpen(const QWidget* instrument) const {
+    return tabbed(instrument) || instrument->isVisible();
+}
+
+QWidget* InstrumentDock::shownIn(QWidget* instrument) const {
+    return tabbed(instrument) ? frame_.data() : instrument;
+}
+
+QSize InstrumentDock::leastSize(const QWidget* instrument) const {
+    const auto least = least_.find(instrument);
+    return (least != least_.end() ? least->second() : instrument->minimumSizeHint())
+        .expandedTo(QSize(0, 0));
+}
+
 // A detached instrument takes its own size again, where it stood.
 void InstrumentDock::detach(QWidget* instrument) {
     instrument->setProperty(kDetached, true);
+    if (tabbed(instrument)) {
+        outOfTabs(instrument, false);
+    }
     instrument->resize(instrument->property(kOwnSize).toSize() * ui::zoom());
     keepOnScreen(instrument);
     layOut();
@@ -176,6 +243,13 @@ void InstrumentDock::detach(QWidget* instrument) {
 void InstrumentDock::dock(QWidget* instrument) {
     instrument->setProperty(kDetached, false);
     layOut();
+}
+
+void InstrumentDock::bringToFront(QWidget* instrument) {
+    instrument->setProperty(kTurn, ++turns_);
+    if (tabbed(instrument)) {
+        tabs_->setCurrentWidget(instrument);
+    }
 }
 
 // Where no band is clear of the string's swing (a zoom so large that the
@@ -194,7 +268,7 @@ bool InstrumentDock::clearOfSwing() const {
 void InstrumentDock::place(QWidget* instrument, const QRect& frame) {
     QMargins margins = frameMargins(instrument);
     for (const QWidget* other : instruments_) {
-        if (margins.isNull() && other != nullptr && other->isVisible()) {
+        if (margins.isNull() && other != nullptr && other->isVisible() && other->isWindow()) {
             margins = frameMargins(other);
         }
     }
@@ -212,10 +286,35 @@ void InstrumentDock::keepOnScreen(QWidget* instrument) {
     }
 }
 
+// Each cell, less the window manager's frame, holds its instrument's least
+// size.
+bool InstrumentDock::fitsSideBySide(const std::vector<QWidget*>& docked, const QRect& band) const {
+    const std::vector<QRect> cells = sideBySide(band, static_cast<int>(docked.size()), kGap);
+    if (cells.size() != docked.size()) {
+        return false;
+    }
+    for (std::size_t k = 0; k < docked.size(); ++k) {
+        QMargins margins = frameMargins(docked[k]);
+        if (margins.isNull() && frame_ != nullptr) {
+            margins = frameMargins(frame_);
+        }
+        const QSize inside = cells[k].marginsRemoved(margins).size();
+        const QSize least = leastSize(docked[k]);
+        if (inside.width() < least.width() || inside.height() < least.height()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void InstrumentDock::layOut() {
+    if (layingOut_) {
+        return;
+    }
+    layingOut_ = true;
     std::vector<QWidget*> docked;
     for (QWidget* instrument : instruments_) {
-        if (instrument == nullptr || !instrument->isVisible()) {
+        if (instrument == nullptr || !isOpen(instrument)) {
             continue;
         }
         if (detached(instrument)) {
@@ -224,12 +323,31 @@ void InstrumentDock::layOut() {
             docked.push_back(instrument);
         }
     }
-    if (docked.empty()) {
+    const QRect free = band();
+    if (docked.size() > 1 && !fitsSideBySide(docked, free)) {
+        layOutTabs(docked);
+        layingOut_ = false;
         return;
     }
-    const QRect free = band();
+    // Room for each beside the others: the frame is not needed.
+    for (QWidget* instrument : docked) {
+        if (tabbed(instrument)) {
+            outOfTabs(instrument, false);
+        }
+    }
+    if (frame_ != nullptr && frame_->isVisible()) {
+        placing_ = true;
+        frame_->hide();
+        placing_ = false;
+    }
+    // One instrument alone goes where it is read best, which need not be the
+    // largest band.
+    const QRect cell =
+        docked.size() == 1 && !fitsSideBySide(docked, free)
+            ? bestFit(freeBands(*window_, string_(clearOfSwing())), leastSize(docked.front()))
+            : free;
     const std::vector<QRect> columns =
-        sideBySide(QRect(window_->mapToGlobal(free.topLeft()), free.size()),
+        sideBySide(QRect(window_->mapToGlobal(cell.topLeft()), cell.size()),
                    static_cast<int>(docked.size()), kGap);
     for (std::size_t k = 0; k < docked.size(); ++k) {
         if (k < columns.size()) {
@@ -244,28 +362,142 @@ void InstrumentDock::layOut() {
             place(docked[k], keptOnScreen(frame, screen));
         }
     }
+    layingOut_ = false;
+}
+
+// The frame goes to the band that best holds the largest of its
+// instruments with the tabs above them, or beside them where that gives the
+// instruments more of the room they need (a wide band that is not tall
+// enough).
+void InstrumentDock::layOutTabs(const std::vector<QWidget*>& docked) {
+    makeFrame();
+    QWidget* newest = docked.front();
+    QSize least;
+    for (QWidget* instrument : docked) {
+        if (!tabbed(instrument)) {
+            intoTabs(instrument);
+        }
+        least = least.expandedTo(leastSize(instrument));
+        if (instrument->property(kTurn).toInt() > newest->property(kTurn).toInt()) {
+            newest = instrument;
+        }
+    }
+    QMargins margins = frameMargins(frame_);
+    for (const QWidget* other : instruments_) {
+        if (margins.isNull() && other != nullptr && other->isVisible() && other->isWindow()) {
+            margins = frameMargins(other);
+        }
+    }
+    // The tabs' thickness across their row, whichever side they stand on now.
+    const QSize tabsHint = tabs_->tabBar()->sizeHint();
+    const bool vertical = tabs_->tabPosition() == QTabWidget::West;
+    const int bar = (vertical ? tabsHint.width() : tabsHint.height()) + 2 * kGap;
+    const QSize framed(least.width() + margins.left() + margins.right(),
+                       least.height() + margins.top() + margins.bottom());
+    const QSize above = framed + QSize(0, bar);
+    const QSize beside = framed + QSize(bar, 0);
+    const std::vector<QRect> bands = freeBands(*window_, string_(clearOfSwing()));
+    const QRect north = bestFit(bands, above);
+    const QRect west = bestFit(bands, beside);
+    const bool tabsBeside = share(west, beside) > share(north, above);
+    const QRect chosen = tabsBeside ? west : north;
+    tabs_->setTabPosition(tabsBeside ? QTabWidget::West : QTabWidget::North);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QRect global(window_->mapToGlobal(chosen.topLeft()), chosen.size());
+    place(frame_, global);
+    tabs_->setCurrentWidget(newest);
+    if (!frame_->isVisible()) {
+        frame_->show();
+    }
+    retitleFrame();
+}
+
+// A tool window of the simulation window, as every instrument is, holding a
+// tab for each: the keyboard reaches the tabs with Tab, and Ctrl+Tab goes
+// from one instrument to the next.
+void InstrumentDock::makeFrame() {
+    if (frame_ != nullptr) {
+        return;
+    }
+    frame_ = new QWidget(window_, Qt::Tool);
+    frame_->setMinimumSize(1, 1);
+    auto* layout = new QVBoxLayout(frame_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    tabs_ = new QTabWidget(frame_);
+    tabs_->setMinimumSize(1, 1);
+    // Every tab in sight, its title cut short where they are many; its
+    // tooltip and a screen reader give it whole.
+    tabs_->setElideMode(Qt::ElideRight);
+    tabs_->setUsesScrollButtons(false);
+    layout->addWidget(tabs_);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { retitleFrame(); });
+    frame_->installEventFilter(this);
+    frame_->createWinId();
+    frame_->windowHandle()->installEventFilter(this);
+}
+
+void InstrumentDock::intoTabs(QWidget* instrument) {
+    placing_ = true;
+    tabs_->addTab(instrument, instrument->windowTitle());
+    placing_ = false;
+}
+
+void InstrumentDock::outOfTabs(QWidget* instrument, bool closing) {
+    placing_ = true;
+    tabs_->removeTab(tabs_->indexOf(instrument));
+    instrument->setParent(window_, Qt::Tool);
+    instrument->setMinimumSize(1, 1);
+    placing_ = false;
+    if (!closing) {
+        instrument->show();
+    }
+    if (tabs_->count() == 0 && frame_->isVisible()) {
+        placing_ = true;
+        frame_->hide();
+        placing_ = false;
+    }
+}
+
+// The frame is called by the instrument in front, as a screen reader and a
+// window manager's title bar say it.
+void InstrumentDock::retitleFrame() {
+    if (frame_ == nullptr) {
+        return;
+    }
+    for (int k = 0; k < tabs_->count(); ++k) {
+        tabs_->setTabText(k, tabs_->widget(k)->windowTitle());
+        tabs_->setTabToolTip(k, tabs_->widget(k)->windowTitle());
+    }
+    if (QWidget* front = tabs_->currentWidget()) {
+        frame_->setWindowTitle(front->windowTitle());
+    }
 }
 
 // The window's size or place, an instrument shown or hidden, and the frame a
 // window manager puts around an instrument once it is shown: each calls for
 // the places again. An instrument moved by hand stays where it was put until
-// then.
+// then. A tab closed (Escape, or the frame closed through its title bar)
+// leaves the frame.
 bool InstrumentDock::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Resize:
         case QEvent::Move:
         case QEvent::Expose:
         case QEvent::WindowActivate:
-        case QEvent::WindowDeactivate:
-            if (placing_) {
+        case QEvent::WindowDeactivate: {
+            if (placing_ || layingOut_) {
                 break;
             }
             if (watched == window_) {
                 layOut();
                 break;
             }
-            for (QWidget* instrument : instruments_) {
-                if (instrument != nullptr &&
+            std::vector<QWidget*> windows(instruments_.begin(), instruments_.end());
+            windows.push_back(frame_);
+            for (QWidget* instrument : windows) {
+                if (instrument != nullptr && instrument->isWindow() &&
                     (watched == instrument || watched == instrument->windowHandle())) {
                     const QMargins margins = frameMargins(instrument);
                     if (instrument->property(kMargins).value<QMargins>() != margins) {
@@ -276,13 +508,36 @@ bool InstrumentDock::eventFilter(QObject* watched, QEvent* event) {
                 }
             }
             break;
+        }
         case QEvent::Show:
         case QEvent::Hide:
             if (watched != window_ && watched->isWidgetType()) {
-                if (QWindow* handle = static_cast<QWidget*>(watched)->windowHandle()) {
+                auto* widget = static_cast<QWidget*>(watched);
+                if (QWindow* handle = widget->isWindow() ? widget->windowHandle() : nullptr) {
                     handle->installEventFilter(this);  // once: Qt drops an earlier one
                 }
+                if (!placing_ && !layingOut_ && widget != frame_ && !tabbed(widget)) {
+                    layOut();
+                }
+            }
+            break;
+        case QEvent::Close:
+            if (watched == frame_) {
+                std::vector<QWidget*> pages;
+                for (int k = 0; k < tabs_->count(); ++k) {
+                    pages.push_back(tabs_->widget(k));
+                }
+                for (QWidget* page : pages) {
+                    page->close();
+                }
+            } else if (watched->isWidgetType() && tabbed(static_cast<QWidget*>(watched))) {
+                outOfTabs(static_cast<QWidget*>(watched), true);
                 layOut();
+            }
+            break;
+        case QEvent::WindowTitleChange:
+            if (watched->isWidgetType() && tabbed(static_cast<QWidget*>(watched))) {
+                retitleFrame();
             }
             break;
         default:

@@ -1,21 +1,94 @@
 #include "instruments/instrument_set.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
 #include "instruments/dock.h"
+#include "instruments/plot.h"
 #include "instruments/point_probe.h"
+#include "instruments/predict_window.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
 #include "ui/shapes.h"
 #include "ui/zoom.h"
 
 namespace palmos {
+
+namespace {
+
+// The least height, at the zoom in use, of a plot's area a class reads from
+// the back of the room: 160 pixels on a full-HD screen at its fitted zoom.
+int leastPlotHeight() {
+    return ui::zoomedPixels(89);
+}
+
+int lineOf(const QWidget* instrument) {
+    return QFontMetrics(instrument->font()).height();
+}
+
+// What a window's layout puts around its contents, and between two rows.
+int layoutChrome(const QWidget* instrument) {
+    const QStyle* style = instrument->style();
+    return style->pixelMetric(QStyle::PM_LayoutTopMargin) +
+           style->pixelMetric(QStyle::PM_LayoutBottomMargin) +
+           style->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
+}
+
+// The least size each instrument is read at, from the room its own window
+// lays out around what it shows: the diagram's margins for its axes, the
+// colour bar and the line on the previous run; the probe's row of points
+// above its chart; the ratios' first lines; the predict window's question
+// with its answers, or the worksheet's heading, four rows and buttons.
+QSize spaceTimeLeast(const QWidget* diagram) {
+    const QFontMetrics metrics(diagram->font());
+    const int line = metrics.height();
+    const int plot = leastPlotHeight();
+    const int margins = metrics.horizontalAdvance(QStringLiteral("00000")) + line + 8 +
+                        metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 24 +
+                        metrics.horizontalAdvance(QStringLiteral("-0.00")) + 16;
+    return {margins + plot * 3 / 2, plot + 6 * line + 5};
+}
+
+QSize probeLeast(const PointProbeWindow* probe) {
+    int row = 0;
+    for (const QWidget* control : probe->findChildren<QWidget*>()) {
+        if (qobject_cast<const QAbstractButton*>(control) != nullptr ||
+            qobject_cast<const QAbstractSpinBox*>(control) != nullptr) {
+            row = std::max(row, control->sizeHint().height());
+        }
+    }
+    const int plot = leastPlotHeight();
+    const int width = std::max(probe->minimumSizeHint().width(), 4 * plot);
+    const int chrome = layoutChrome(probe) + row;
+    return {width, chrome + probe->chart().leastHeight(width - 2 * layoutChrome(probe) / 3, plot)};
+}
+
+QSize ratiosLeast(const QWidget* ratios) {
+    const QFontMetrics metrics(ratios->font());
+    const int line = metrics.height();
+    return {
+        metrics.horizontalAdvance(QStringLiteral("    A1/A0 = 0.00    B1/A0 = 0.00")) + 4 * line,
+        8 * line};
+}
+
+QSize predictLeast(const PredictWindow* predict) {
+    const int line = lineOf(predict);
+    const int button = QFontMetrics(predict->font()).height() + 12;
+    const int asking = 3 * line + 3 * (button + 6);
+    const int worksheet = line + 5 * (line + 8) + 18 + button + 12;
+    return QSize(20 * line, layoutChrome(predict) + std::max(asking, worksheet))
+        .expandedTo(predict->minimumSizeHint());
+}
+
+}  // namespace
 
 InstrumentSet::InstrumentSet(QWidget* window, RunSource source)
     : QObject(window), window_(window), source_(std::move(source)) {
@@ -134,7 +207,17 @@ void InstrumentSet::refont(QWidget* instrument) {
 }
 
 void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
-    dock_->add(instrument);
+    std::function<QSize()> least;
+    if (auto* probe = dynamic_cast<PointProbeWindow*>(instrument)) {
+        least = [probe] { return probeLeast(probe); };
+    } else if (auto* predict = dynamic_cast<PredictWindow*>(instrument)) {
+        least = [predict] { return predictLeast(predict); };
+    } else if (dynamic_cast<SpaceTimeWindow*>(instrument) != nullptr) {
+        least = [instrument] { return spaceTimeLeast(instrument); };
+    } else if (dynamic_cast<MeasuredRatiosWindow*>(instrument) != nullptr) {
+        least = [instrument] { return ratiosLeast(instrument); };
+    }
+    dock_->add(instrument, std::move(least));
     refont(instrument);
     ui::onZoomChanged(instrument, [this, instrument] {
         refont(instrument);
@@ -145,6 +228,7 @@ void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
     // without a window manager to give it back.
     connect(close, &QShortcut::activated, instrument, [this, instrument] {
         instrument->close();
+        dock_->layOut();
         if (window_->isVisible()) {
             window_->activateWindow();
         }
@@ -169,9 +253,15 @@ void InstrumentSet::show(QWidget* instrument) {
     }
     retitle();
     tellRun();
-    instrument->show();
-    instrument->raise();
-    instrument->activateWindow();
+    // The newest in front, in its own window or as the frame's tab in front.
+    dock_->bringToFront(instrument);
+    if (!dock_->tabbed(instrument)) {
+        instrument->show();
+        dock_->layOut();
+    }
+    QWidget* shown = dock_->shownIn(instrument);
+    shown->raise();
+    shown->activateWindow();
 }
 
 void InstrumentSet::openSpaceTimeDiagram() {

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPolygonF>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -35,34 +36,105 @@ void drawFrame(QPainter& painter, const QRect& plot) {
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
 }
 
-void drawTicksBelow(QPainter& painter, const QRect& plot, const QList<Tick>& ticks) {
+namespace {
+
+// Every `stride`-th label from the first, the smallest stride of 1, 2 or 5
+// times a power of ten whose labels keep apart from one another (by
+// `apart`, along the axis) and off `avoid`.
+QList<int> spacedLabels(const QList<QRect>& boxes, bool across, int apart,
+                        const QList<QRect>& avoid) {
+    const auto inTheWay = [&avoid](const QRect& box) {
+        return std::any_of(avoid.begin(), avoid.end(),
+                           [&box](const QRect& other) { return other.intersects(box); });
+    };
+    const auto keptApart = [&](qsizetype stride) {
+        for (qsizetype k = 0; k < boxes.size(); k += stride) {
+            if (inTheWay(boxes[k])) {
+                continue;
+            }
+            const qsizetype next = k + stride;
+            if (next < boxes.size()) {
+                const QRect& a = boxes[k];
+                const QRect& b = boxes[next];
+                const int gap = across ? std::max(b.left() - a.right(), a.left() - b.right())
+                                       : std::max(b.top() - a.bottom(), a.top() - b.bottom());
+                if (gap <= apart) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    const qsizetype stride = [&]() -> qsizetype {
+        for (qsizetype power = 1; power <= boxes.size(); power *= 10) {
+            for (const qsizetype factor : {1, 2, 5}) {
+                if (keptApart(factor * power)) {
+                    return factor * power;
+                }
+            }
+        }
+        return std::max<qsizetype>(1, boxes.size());  // the first label alone
+    }();
+    QList<int> kept;
+    for (qsizetype k = 0; k < boxes.size(); k += stride) {
+        if (!inTheWay(boxes[k])) {
+            kept.append(static_cast<int>(k));
+        }
+    }
+    return kept;
+}
+
+QList<QRect> drawLabels(QPainter& painter, const QList<QRect>& boxes, const QList<Tick>& ticks,
+                        bool across, const QList<QRect>& avoid) {
+    QList<QRect> drawn;
+    const int apart = across ? painter.fontMetrics().horizontalAdvance(QLatin1Char(' ')) : 1;
+    for (const int k : spacedLabels(boxes, across, apart, avoid)) {
+        painter.drawText(boxes[k], Qt::AlignCenter, ticks[k].label);
+        drawn.append(boxes[k]);
+    }
+    return drawn;
+}
+
+}  // namespace
+
+QList<QRect> drawTicksBelow(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                            const QList<QRect>& avoid) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
+    QList<QRect> boxes;
     for (const Tick& tick : ticks) {
         painter.drawLine(tick.at, plot.bottom(), tick.at, plot.bottom() + 4);
-        const int half = std::max(30, metrics.horizontalAdvance(tick.label) / 2 + 4);
-        painter.drawText(QRect(tick.at - half, plot.bottom() + 5, 2 * half, line), Qt::AlignHCenter,
-                         tick.label);
+        const int width = metrics.horizontalAdvance(tick.label);
+        boxes.append(QRect(tick.at - width / 2, plot.bottom() + 5, width, line));
     }
+    return drawLabels(painter, boxes, ticks, true, avoid);
 }
 
-void drawTicksLeft(QPainter& painter, const QRect& plot, const QList<Tick>& ticks, int labelsFrom) {
-    const int line = painter.fontMetrics().height();
+QList<QRect> drawTicksLeft(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                           int labelsFrom, const QList<QRect>& avoid) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    QList<QRect> boxes;
     for (const Tick& tick : ticks) {
         painter.drawLine(plot.left() - 4, tick.at, plot.left(), tick.at);
-        painter.drawText(QRect(labelsFrom, tick.at - line / 2, plot.left() - 6 - labelsFrom, line),
-                         Qt::AlignRight, tick.label);
+        const int width =
+            std::min(metrics.horizontalAdvance(tick.label), plot.left() - 6 - labelsFrom);
+        boxes.append(QRect(plot.left() - 6 - width, tick.at - line / 2, width, line));
     }
+    return drawLabels(painter, boxes, ticks, false, avoid);
 }
 
-void drawTicksRight(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
-                    int labelsWidth) {
-    const int line = painter.fontMetrics().height();
+QList<QRect> drawTicksRight(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                            int labelsWidth) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height();
+    QList<QRect> boxes;
     for (const Tick& tick : ticks) {
         painter.drawLine(plot.right(), tick.at, plot.right() + 4, tick.at);
-        painter.drawText(QRect(plot.right() + 6, tick.at - line / 2, labelsWidth, line),
-                         Qt::AlignLeft, tick.label);
+        const int width = std::min(metrics.horizontalAdvance(tick.label), labelsWidth);
+        boxes.append(QRect(plot.right() + 6, tick.at - line / 2, width, line));
     }
+    return drawLabels(painter, boxes, ticks, false, {});
 }
 
 namespace {
@@ -182,8 +254,11 @@ QList<Tick> Plot::ticks(const PlotAxis& axis, bool across) const {
     return ticks;
 }
 
-// Room outside the plot for the labels and titles, the legend below it.
-void Plot::layOut() {
+// Room outside the plot for the labels and titles, the legend below it. A
+// plot that would come out less than two fifths as tall as it is wide takes
+// the legend into a column beside it and the horizontal axis's title onto
+// its labels' row, leaving the curves the height.
+Plot::Geometry Plot::geometryFor(QSize size) const {
     const QFontMetrics metrics(font());
     const int line = metrics.height();
     // Labels of the vertical axis, measured on a plot of any height.
@@ -195,13 +270,15 @@ void Plot::layOut() {
     const int right =
         std::max(line, metrics.horizontalAdvance(tickLabel(x_.max, x_.decimals)) / 2 + 4);
     const int top = line + line / 2;
-    const int width = std::max(1, this->width() - left - right);
+    const int width = std::max(1, size.width() - left - right);
 
     // The legend's rows: its entries side by side, as many as fit.
     int rows = curves_.empty() ? 0 : 1;
     int used = 0;
+    int widest = 0;
     for (const PlotCurve& curve : curves_) {
         const int entry = legendEntryWidth(metrics, curve.name);
+        widest = std::max(widest, entry);
         if (used > 0 && used + entry > width) {
             ++rows;
             used = 0;
@@ -210,8 +287,37 @@ void Plot::layOut() {
     }
     const int legend = (rows + (note_.isEmpty() ? 0 : 1)) * line;
     const int bottom = 5 + 2 * line + line / 2 + legend + (legend > 0 ? line / 2 : 0);
-    plot_ = QRect(left, top, width, std::max(1, height() - top - bottom));
-    legend_ = QRect(left, height() - legend - line / 2, width, legend);
+    Geometry below;
+    below.plot = QRect(left, top, width, std::max(1, size.height() - top - bottom));
+    below.legend = QRect(left, size.height() - legend - line / 2, width, legend);
+    const int column = std::max(widest, note_.isEmpty() ? 0 : 6 * line);
+    const int besideWidth = width - column - line;
+    if (legend == 0 || 5 * below.plot.height() >= 2 * width || 3 * column > size.width() ||
+        besideWidth < 1) {
+        return below;
+    }
+    Geometry beside;
+    beside.beside = true;
+    const int lowest = 5 + line + line / 2;
+    beside.plot = QRect(left, top, besideWidth, std::max(1, size.height() - top - lowest));
+    beside.legend =
+        QRect(left + besideWidth + line, top, column, std::max(line, beside.plot.height()));
+    return beside;
+}
+
+int Plot::leastHeight(int width, int plotHeight) const {
+    int height = plotHeight;
+    while (geometryFor(QSize(width, height)).plot.height() < plotHeight && height < 100000) {
+        height += 1 + (plotHeight - geometryFor(QSize(width, height)).plot.height()) / 2;
+    }
+    return height;
+}
+
+void Plot::layOut() {
+    const Geometry geometry = geometryFor(size());
+    plot_ = geometry.plot;
+    legend_ = geometry.legend;
+    beside_ = geometry.beside;
     placeCursor();
 }
 
@@ -263,17 +369,30 @@ void Plot::drawPicture() {
     painter.restore();
 
     // The frame, the ticks and the axes' titles: the vertical axis's above
-    // it, the horizontal axis's below its labels.
+    // it, the horizontal axis's below its labels (at the end of their row
+    // beside a legend in a column).
     painter.setPen(palette().windowText().color());
     drawFrame(painter, plot_);
-    drawTicksBelow(painter, plot_, across);
-    drawTicksLeft(painter, plot_, up);
+    texts_.clear();
     painter.setFont(titleFont(font()));
-    painter.drawText(QRect(0, plot_.top() - line - line / 4, width(), line), Qt::AlignLeft,
-                     QStringLiteral(" ") + y_.title);
-    painter.drawText(QRect(plot_.left(), plot_.bottom() + 5 + line, plot_.width(), line),
-                     Qt::AlignHCenter, x_.title);
+    const QFontMetrics bold = painter.fontMetrics();
+    const QRect yTitle(line / 4, plot_.top() - line - line / 4,
+                       std::min(bold.horizontalAdvance(y_.title), width() - line / 4), line);
+    const int xWidth = std::min(bold.horizontalAdvance(x_.title), plot_.width());
+    const QRect xTitle =
+        beside_ ? QRect(plot_.right() + 1 - xWidth, plot_.bottom() + 5, xWidth, line)
+                : QRect(plot_.center().x() - xWidth / 2, plot_.bottom() + 5 + line, xWidth, line);
+    for (const auto& [box, title] : {std::pair(yTitle, y_.title), std::pair(xTitle, x_.title)}) {
+        if (!title.isEmpty()) {
+            painter.drawText(box, Qt::AlignLeft, title);
+            texts_.append(box);
+        }
+    }
     painter.setFont(font());
+    // The labels keep off the titles, and the vertical axis's lowest label
+    // off the first one below the plot.
+    texts_ += drawTicksBelow(painter, plot_, across, texts_);
+    texts_ += drawTicksLeft(painter, plot_, up, 0, texts_);
     drawLegend(painter);
 }
 
@@ -291,7 +410,7 @@ void Plot::drawCurves(QPainter& painter, const std::vector<PlotCurve>& curves,
     }
 }
 
-void Plot::drawLegend(QPainter& painter) const {
+void Plot::drawLegend(QPainter& painter) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height();
     int x = legend_.left();
@@ -306,22 +425,52 @@ void Plot::drawLegend(QPainter& painter) const {
         painter.setPen(QPen(curve.colour, curveWidth(metrics) + 1));
         painter.drawLine(x + line / 4, middle, x + 2 * line - line / 2, middle);
         painter.setPen(palette().windowText().color());
-        painter.drawText(QRect(x + 2 * line, y, entry - 2 * line, line), Qt::AlignLeft, curve.name);
-        x += entry;
+        const QRect name(x + 2 * line, y, metrics.horizontalAdvance(curve.name), line);
+        painter.drawText(name, Qt::AlignLeft, curve.name);
+        texts_.append(name);
+        // In a column, one entry a row.
+        x += beside_ ? legend_.width() + 1 : entry;
     }
     if (note_.isEmpty()) {
         return;
     }
-    // The note on the dashed curves, on a line of its own below the entries.
+    // The note on the dashed curves, on a line of its own below the entries;
+    // in a column, on as many lines as it takes and the column has.
     y = curves_.empty() ? legend_.top() : y + line;
-    const QRect note(legend_.left() + 2 * line, y, legend_.width() - 2 * line, line);
+    const int lines = beside_ ? std::max(1, (legend_.bottom() + 1 - y) / line) : 1;
+    const QRect note(legend_.left() + 2 * line, y, legend_.width() - 2 * line, lines * line);
     const int middle = y + line / 2;
     // Grey: the note speaks of every dashed curve, whatever its colour.
     painter.setPen(QPen(QColor(140, 140, 140), curveWidth(metrics) + 1, Qt::DashLine, Qt::FlatCap));
     painter.drawLine(legend_.left() + line / 4, middle, legend_.left() + 2 * line - line / 2,
                      middle);
     painter.setPen(palette().windowText().color());
-    painter.drawText(note, Qt::AlignLeft, metrics.elidedText(note_, Qt::ElideRight, note.width()));
+    if (lines == 1) {
+        const QString shown = metrics.elidedText(note_, Qt::ElideRight, note.width());
+        painter.drawText(note, Qt::AlignLeft, shown);
+        texts_.append(QRect(note.topLeft(), QSize(metrics.horizontalAdvance(shown), line)));
+        return;
+    }
+    // Whole lines of it, the last cut short where it does not end there.
+    QStringList rows;
+    QString rest = note_;
+    while (!rest.isEmpty() && rows.size() < lines) {
+        int fits = static_cast<int>(rest.size());
+        while (fits > 1 && metrics.horizontalAdvance(rest.left(fits)) > note.width()) {
+            const qsizetype space = rest.lastIndexOf(QLatin1Char(' '), fits - 1);
+            fits = space > 0 ? static_cast<int>(space) : fits - 1;
+        }
+        rows << (rows.size() + 1 == lines && fits < rest.size()
+                     ? metrics.elidedText(rest, Qt::ElideRight, note.width())
+                     : rest.left(fits));
+        rest = rest.mid(fits).trimmed();
+    }
+    for (qsizetype k = 0; k < rows.size(); ++k) {
+        const QRect row(note.left(), note.top() + static_cast<int>(k) * line,
+                        metrics.horizontalAdvance(rows[k]), line);
+        painter.drawText(row, Qt::AlignLeft, rows[k]);
+        texts_.append(row);
+    }
 }
 
 void Plot::paintEvent(QPaintEvent* event) {

@@ -34,12 +34,16 @@ struct Tick {
 void drawFrame(QPainter& painter, const QRect& plot);
 // Ticks with their labels outside the frame: centred below the bottom edge;
 // right-aligned to the left of the left edge, from x = `labelsFrom`; to the
-// right of the right edge, in a column `labelsWidth` wide.
-void drawTicksBelow(QPainter& painter, const QRect& plot, const QList<Tick>& ticks);
-void drawTicksLeft(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
-                   int labelsFrom = 0);
-void drawTicksRight(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
-                    int labelsWidth);
+// right of the right edge, in a column `labelsWidth` wide. Where the labels
+// would touch, only every second, fifth, tenth... tick from the first is
+// labelled, and no label is drawn over a box of `avoid`. Each returns the
+// boxes of the labels' text as drawn.
+QList<QRect> drawTicksBelow(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                            const QList<QRect>& avoid = {});
+QList<QRect> drawTicksLeft(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                           int labelsFrom = 0, const QList<QRect>& avoid = {});
+QList<QRect> drawTicksRight(QPainter& painter, const QRect& plot, const QList<Tick>& ticks,
+                            int labelsWidth);
 
 // One axis of a plot: its range, a tick every `step` from `anchor`, the
 // labels' decimals and the axis's title.
@@ -61,7 +65,9 @@ struct PlotCurve {
 inline constexpr int kMostCurves = 4;
 
 // Curves against a horizontal and a vertical axis, a legend below the axes
-// and a dashed cursor across the plot at one x. Everything but the cursor is
+// (beside the plot, in a column, where the plot is wide and short, with the
+// horizontal axis's title at the end of its labels' row) and a dashed cursor
+// across the plot at one x. Everything but the cursor is
 // kept as a picture, drawn again only when the plot changes (curves, axes,
 // size, font): moving the cursor repaints two thin strips of it.
 class Plot : public QWidget {
@@ -87,6 +93,14 @@ class Plot : public QWidget {
     const QString& dashedNote() const { return note_; }
     // Where the curves are drawn, and the cursor's column (-1 for none).
     QRect plotRect() const { return plot_; }
+    // The boxes of every text drawn in the last picture: the ticks' labels,
+    // the axes' titles and the legend's names.
+    const QList<QRect>& textRects() const { return texts_; }
+    // Whether the legend stands beside the plot now.
+    bool legendBeside() const { return beside_; }
+    // The least height of a plot `width` wide whose curves get `plotHeight`
+    // pixels of it.
+    int leastHeight(int width, int plotHeight) const;
     int cursorColumn() const { return cursorColumn_; }
     // The pixel column and row of a point of the axes.
     double columnOf(double x) const;
@@ -99,11 +113,17 @@ class Plot : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    struct Geometry {
+        QRect plot;
+        QRect legend;
+        bool beside = false;
+    };
+    Geometry geometryFor(QSize size) const;
     void changed();
     void layOut();
     void placeCursor();
     void drawPicture();
-    void drawLegend(QPainter& painter) const;
+    void drawLegend(QPainter& painter);
     void drawCurves(QPainter& painter, const std::vector<PlotCurve>& curves,
                     Qt::PenStyle style) const;
     QList<Tick> ticks(const PlotAxis& axis, bool across) const;
@@ -119,6 +139,8 @@ class Plot : public QWidget {
     int cursorColumn_ = -1;
     QRect plot_;
     QRect legend_;
+    bool beside_ = false;
+    QList<QRect> texts_;
     QPixmap picture_;
     bool pictureDue_ = true;
 };

@@ -138,7 +138,11 @@ TEST_P(Docked, KeepClearOfTheStringAndTheControlsAndOnTheScreen) {
     QCoreApplication::processEvents();
     const ui::Form& window = simulation.window();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const QWidget* instrument : open) {
+    InstrumentDock& dock = simulation.instruments().dock();
+    for (QWidget* tab : open) {
+        // A tab of the frame is shown by the frame.
+        ASSERT_TRUE(dock.isOpen(tab));
+        const QWidget* instrument = dock.shownIn(tab);
         std::cout << simulation.name << " " << zoom.name << " zoom " << ui::zoom() << ": "
                   << instrument->windowTitle().toStdString() << " at "
                   << instrument->frameGeometry().x() << "," << instrument->frameGeometry().y()
@@ -146,7 +150,7 @@ TEST_P(Docked, KeepClearOfTheStringAndTheControlsAndOnTheScreen) {
                   << instrument->frameGeometry().height() << std::endl;
         ASSERT_TRUE(instrument->isVisible());
         EXPECT_TRUE(screen.contains(instrument->frameGeometry()));
-        EXPECT_FALSE(simulation.instruments().dock().detached(instrument));
+        EXPECT_FALSE(dock.detached(tab));
         for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (control->isVisible() && !control->isWindow()) {
                 EXPECT_FALSE(instrument->frameGeometry().intersects(onScreen(*control)))
@@ -172,8 +176,8 @@ TEST_P(Docked, KeepClearOfTheStringAndTheControlsAndOnTheScreen) {
         for (int i = 0; i < circles.count(); ++i) {
             const QRect circle(window.mapToGlobal(circles(i).pixelBox().topLeft().toPoint()),
                                circles(i).pixelBox().size().toSize());
-            for (const QWidget* instrument : open) {
-                ASSERT_FALSE(instrument->frameGeometry().intersects(circle))
+            for (QWidget* instrument : open) {
+                ASSERT_FALSE(dock.shownIn(instrument)->frameGeometry().intersects(circle))
                     << "circle " << i << " after " << ticks << " ticks";
             }
         }
@@ -198,13 +202,17 @@ TEST_F(Detached, StaysInFrontOfItsWindowAndOnTheScreenAndDocksBack) {
     InstrumentSet& instruments = twoMediaInstruments();
     openAll(instruments);
     SpaceTimeWindow& diagram = *instruments.spaceTimeWindow();
-    const QRect docked = diagram.frameGeometry();
+    const QRect docked = instruments.dock().shownIn(&diagram)->frameGeometry();
     instruments.dock().detach(&diagram);
     QCoreApplication::processEvents();
     EXPECT_TRUE(instruments.dock().detached(&diagram));
     EXPECT_NE(diagram.frameGeometry(), docked);
-    // The other two share the band between them now.
-    EXPECT_GT(instruments.pointProbeWindow()->width(), docked.width());
+    // The other two stay docked, beside the string.
+    for (QWidget* other : {static_cast<QWidget*>(instruments.pointProbeWindow()),
+                           static_cast<QWidget*>(instruments.measuredRatiosWindow())}) {
+        EXPECT_TRUE(instruments.dock().isOpen(other));
+        EXPECT_FALSE(instruments.dock().detached(other));
+    }
 
     QTest::mouseClick(&dyomessa(), Qt::LeftButton, {}, QPoint(5, dyomessa().height() - 5));
     EXPECT_TRUE(diagram.isVisible());
@@ -222,7 +230,7 @@ TEST_F(Detached, StaysInFrontOfItsWindowAndOnTheScreenAndDocksBack) {
     instruments.dock().dock(&diagram);
     QCoreApplication::processEvents();
     EXPECT_FALSE(instruments.dock().detached(&diagram));
-    EXPECT_EQ(diagram.frameGeometry(), docked);
+    EXPECT_EQ(instruments.dock().shownIn(&diagram)->frameGeometry(), docked);
 }
 
 }  // namespace

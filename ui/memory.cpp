@@ -28,9 +28,11 @@ class ReleaseWhenClosed : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Hide && !event->spontaneous()) {
             auto* window = static_cast<QWidget*>(watched);
-            // Once the hiding is done, and only if the window stayed closed.
+            // Once the hiding is done, and only if the window stayed closed (and a
+            // window: one taken into another, a tab, has no native window).
             QTimer::singleShot(0, window, [window] {
-                if (!window->isVisible() && window->testAttribute(Qt::WA_WState_Created)) {
+                if (window->isWindow() && !window->isVisible() &&
+                    window->testAttribute(Qt::WA_WState_Created)) {
                     Release::now(window);
                 }
             });
