@@ -1,7 +1,10 @@
 #include "instruments/dock.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTab>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -388,10 +391,22 @@ void InstrumentDock::layOutTabs(const std::vector<QWidget*>& docked) {
             margins = frameMargins(other);
         }
     }
-    // The tabs' thickness across their row, whichever side they stand on now.
-    const QSize tabsHint = tabs_->tabBar()->sizeHint();
-    const bool vertical = tabs_->tabPosition() == QTabWidget::West;
-    const int bar = (vertical ? tabsHint.width() : tabsHint.height()) + 2 * kGap;
+    // The tabs' thickness across their row, the same on either side: a row
+    // of text as the style frames a tab, worked out afresh (the bar's own
+    // size hint lags behind a hidden frame and the tabs it was just given).
+    // The frame's type is the desktop's at the zoom in use, as each
+    // instrument's is.
+    frame_->setFont(QApplication::font());
+    QTabBar* tabBar = tabs_->tabBar();
+    QStyleOptionTab tab;
+    tab.initFrom(tabBar);
+    tab.shape = QTabBar::RoundedNorth;
+    const QSize text(tabBar->fontMetrics().horizontalAdvance(QStringLiteral("Tab")),
+                     tabBar->fontMetrics().height() +
+                         tabBar->style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &tab, tabBar));
+    const int bar =
+        tabBar->style()->sizeFromContents(QStyle::CT_TabBarTab, &tab, text, tabBar).height() +
+        2 * kGap;
     const QSize framed(least.width() + margins.left() + margins.right(),
                        least.height() + margins.top() + margins.bottom());
     const QSize above = framed + QSize(0, bar);
@@ -446,6 +461,12 @@ void InstrumentDock::intoTabs(QWidget* instrument) {
 
 void InstrumentDock::outOfTabs(QWidget* instrument, bool closing) {
     placing_ = true;
+    // The frame would keep pointing at a widget of the instrument as its
+    // focus, and reach for it after that widget is gone.
+    if (QWidget* focus = frame_->focusWidget();
+        focus != nullptr && (focus == instrument || instrument->isAncestorOf(focus))) {
+        focus->clearFocus();
+    }
     tabs_->removeTab(tabs_->indexOf(instrument));
     instrument->setParent(window_, Qt::Tool);
     instrument->setMinimumSize(1, 1);

@@ -47,14 +47,10 @@ int layoutChrome(const QWidget* instrument) {
 // colour bar and the line on the previous run; the probe's row of points
 // above its chart; the ratios' first lines; the predict window's question
 // with its answers, or the worksheet's heading, four rows and buttons.
-QSize spaceTimeLeast(const QWidget* diagram) {
-    const QFontMetrics metrics(diagram->font());
-    const int line = metrics.height();
+QSize spaceTimeLeast(const SpaceTimeWindow* diagram) {
     const int plot = leastPlotHeight();
-    const int margins = metrics.horizontalAdvance(QStringLiteral("00000")) + line + 8 +
-                        metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 24 +
-                        metrics.horizontalAdvance(QStringLiteral("-0.00")) + 16;
-    return {margins + plot * 3 / 2, plot + 6 * line + 5};
+    const QMargins around = diagram->plotMargins();
+    return {around.left() + around.right() + plot * 3 / 2, around.top() + around.bottom() + plot};
 }
 
 QSize probeLeast(const PointProbeWindow* probe) {
@@ -212,8 +208,8 @@ void InstrumentSet::adopt(QWidget* instrument, std::function<void()> copy) {
         least = [probe] { return probeLeast(probe); };
     } else if (auto* predict = dynamic_cast<PredictWindow*>(instrument)) {
         least = [predict] { return predictLeast(predict); };
-    } else if (dynamic_cast<SpaceTimeWindow*>(instrument) != nullptr) {
-        least = [instrument] { return spaceTimeLeast(instrument); };
+    } else if (auto* diagram = dynamic_cast<SpaceTimeWindow*>(instrument)) {
+        least = [diagram] { return spaceTimeLeast(diagram); };
     } else if (dynamic_cast<MeasuredRatiosWindow*>(instrument) != nullptr) {
         least = [instrument] { return ratiosLeast(instrument); };
     }

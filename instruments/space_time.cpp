@@ -296,17 +296,24 @@ void SpaceTimeWindow::resizeEvent(QResizeEvent*) {
     layOut();
 }
 
-void SpaceTimeWindow::layOut() {
+QMargins SpaceTimeWindow::plotMargins() const {
     const QFontMetrics metrics(font());
     const int line = metrics.height();
     const int left = metrics.horizontalAdvance(QStringLiteral("00000")) + line + 8;
     const int right = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8 + 16 +
                       metrics.horizontalAdvance(QStringLiteral("-0.00")) + 16;
-    // A line below the axis for the unit of the colour bar, and one more for
-    // what is written of the previous run.
-    const int below = previous_.prepared() ? 5 * line + 5 : 4 * line + 5;
-    plot_ = QRect(left, 2 * line, std::max(1, width() - left - right),
-                  std::max(1, height() - 2 * line - below));
+    // Below the plot: the points' numbers, the axis's name, the unit of the
+    // colour bar, and what is written of the previous run.
+    const int below = (previous_.prepared() ? 4 : 3) * line + 8;
+    return {left, 2 * line, right, below};
+}
+
+void SpaceTimeWindow::layOut() {
+    const QFontMetrics metrics(font());
+    const QMargins margins = plotMargins();
+    plot_ = QRect(margins.left(), margins.top(),
+                  std::max(1, width() - margins.left() - margins.right()),
+                  std::max(1, height() - margins.top() - margins.bottom()));
     const int timeLabels = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8;
     bar_ = QRect(plot_.right() + timeLabels, plot_.top(), 16, plot_.height());
 }

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLineF>
+#include <QMargins>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -80,6 +81,8 @@ class SpaceTimeWindow : public QWidget {
     const QString& notPreparedText() const { return notPrepared_; }
     // Where the picture is drawn, and the band the level line covers.
     QRect plotRect() const { return plot_; }
+    // The room around the picture: axes, colour bar and the lines below.
+    QMargins plotMargins() const;
     QRect levelLineRect(int level) const;
     // The vertical middle of `level` in the picture.
     int levelY(int level) const;
