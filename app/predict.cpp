@@ -227,6 +227,7 @@ void PredictMode::next() {
 // worksheet, and the run waits with them in view.
 void PredictMode::reveal(int level) {
     bool revealed = false;
+    std::set<std::size_t> now;
     for (const Asked& asked : asked_) {
         Prediction& prediction = worksheet_.rows[asked.row];
         if (!prediction.shown && asked.shownFrom && level >= *asked.shownFrom) {
@@ -236,11 +237,13 @@ void PredictMode::reveal(int level) {
                 holdBackInstruments();
             }
             revealed = true;
+            now.insert(asked.row);
         }
     }
     if (revealed) {
         // A question still waiting for its answer keeps the window.
         if (!open_) {
+            held_ = std::move(now);
             hold(level);
         }
         worksheet_.changed();
@@ -267,6 +270,11 @@ void PredictMode::tellRun() {
     const bool en = english();
     QStringList told;
     for (const Asked& asked : asked_) {
+        // An outcome held in view is told alone: the others are in the
+        // worksheet.
+        if (holding_ && !held_.contains(asked.row)) {
+            continue;
+        }
         const Prediction& prediction = worksheet_.rows[asked.row];
         const std::vector<Caption> answers = answerCaptions(prediction.question);
         const auto answerText = [&](int k) {

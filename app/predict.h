@@ -112,6 +112,7 @@ class PredictMode {
     // whose question waits until the student goes on.
     bool holding_ = false;
     int heldAt_ = 0;
+    std::set<std::size_t> held_;  // the rows whose outcome is held
     std::optional<std::size_t> waiting_;
     // How many times each pause has asked: the next question in turn.
     int turns_[2] = {0, 0};

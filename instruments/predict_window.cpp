@@ -34,12 +34,19 @@ QString worksheetTable(const QString& tabSeparated) {
 // never cut off.
 PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QHBoxLayout(this);
+    // The question or the outcome scrolls; Next stays in sight below it.
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(column, 2);
     askScroll_ = new QScrollArea(this);
     askScroll_->setWidgetResizable(true);
     askScroll_->setFrameShape(QFrame::NoFrame);
     auto* page = new QWidget(askScroll_);
     askScroll_->setWidget(page);
-    layout->addWidget(askScroll_, 2);
+    column->addWidget(askScroll_, 1);
+    nextButton_ = new QPushButton(this);
+    nextButton_->hide();
+    column->addWidget(nextButton_, 0, Qt::AlignLeft);
     auto* asking = new QVBoxLayout(page);
     asking->setContentsMargins(0, 0, 0, 0);
     questionLabel_ = new QLabel(page);
@@ -49,9 +56,6 @@ PredictWindow::PredictWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     asking->addWidget(questionLabel_);
     answers_ = new QVBoxLayout;
     asking->addLayout(answers_);
-    nextButton_ = new QPushButton(page);
-    nextButton_->hide();
-    asking->addWidget(nextButton_, 0, Qt::AlignLeft);
     asking->addStretch();
 
     sheet_ = new QWidget(this);
@@ -136,8 +140,11 @@ void PredictWindow::tell(const QString& text) {
     sheet_->show();
 }
 
+// An outcome held in view has the whole window, as a question has; the
+// worksheet comes back when the student goes on.
 void PredictWindow::offerNext(bool offered) {
     nextButton_->setVisible(offered);
+    sheet_->setVisible(!offered && buttons_.empty());
     if (offered) {
         nextButton_->setFocus();
     }
