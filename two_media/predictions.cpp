@@ -262,7 +262,7 @@ std::string worksheetText(const std::vector<Prediction>& predictions, bool engli
             captionWith(questionCaption(p.question, inFull), english, {end}),
             answerText(p.answer),
             outcome ? answerText(outcome->answer) : std::string(),
-            outcome ? outcome->measured + (outcome->note.empty() ? "" : " " + outcome->note)
+            outcome ? outcome->measured + (outcome->note.empty() ? "" : ". " + outcome->note)
                     : std::string(),
             outcome ? outcome->formula : std::string(),
         };
