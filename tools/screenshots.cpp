@@ -107,22 +107,32 @@ int main(int argc, char* argv[]) {
     // and asks; the student answers; the run shows what happened.
     PredictMode& predict = program.twoMediaPredict();
     predict.setOn(true);
-    const auto playUntilPaused = [&dyomessa] {
-        for (int tick = 0; tick < 2000 && dyomessa().Timer2.isTicking(); ++tick) {
+    // Until the run pauses itself: before the junction with a question, or
+    // once it has shown an outcome, which it holds in view until Next.
+    const auto playUntilPaused = [&dyomessa, &predict] {
+        for (int tick = 0; tick < 2000 && dyomessa().Timer2.isTicking() && !predict.holding();
+             ++tick) {
             dyomessa().Timer2.fire();
         }
+    };
+    // An outcome's picture, once the run holds it in view.
+    bool held = true;
+    const auto saveOutcome = [&](const char* name) {
+        if (!predict.holding()) {
+            std::fprintf(stderr, "no outcome held in view for %s\n", name);
+            held = false;
+        }
+        save(*predict.window(), folder, name);
     };
     click(dyomessa().Command2);
     playUntilPaused();
     save(dyomessa(), folder, "predict-paused.png");
     save(*predict.window(), folder, "predict-question.png");
-    // Upside down, then, before the far end, upright: the run tells what it
-    // did beside each answer.
+    // Upside down: once both parts have left the junction the run holds
+    // what it did beside the answer in view, with Next.
     predict.answer(1);
     playUntilPaused();
-    predict.answer(0);
-    playUntilPaused();
-    save(*predict.window(), folder, "predict-outcome.png");
+    saveOutcome("predict-outcome.png");
     predict.setOn(false);
 
     click(dyomessa().Command4);
@@ -135,8 +145,20 @@ int main(int argc, char* argv[]) {
         dyomessa().cmesso2.setValue(20);
     });
     predict.setOn(true);
+    // Each START asks the junction's next question in turn: three more runs
+    // come round to the one the lesson discusses, the reflected part.
+    for (int run = 0; run < 3; ++run) {
+        click(dyomessa().Command2);
+        playUntilPaused();
+        predict.answer(0);
+        playUntilPaused();
+        predict.next();
+    }
     click(dyomessa().Command2);
     playUntilPaused();
     save(*predict.window(), folder, "predict-question-greek.png");
-    return 0;
+    predict.answer(1);
+    playUntilPaused();
+    saveOutcome("predict-outcome-greek.png");
+    return held ? 0 : 1;
 }
