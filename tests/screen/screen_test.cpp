@@ -9,16 +9,24 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <vector>
 
 #include "app/introduction.h"
 #include "app/language.h"
 #include "elliptic/window.h"
+#include "instruments/dock.h"
+#include "instruments/plot.h"
+#include "instruments/point_probe.h"
+#include "instruments/predict_window.h"
+#include "instruments/space_time.h"
 #include "single_string/window.h"
 #include "tests/support/contrast.h"
 #include "tests/support/program_test.h"
@@ -243,6 +251,162 @@ TEST_F(RealScreen, WindowsTheProgramPlacesKeepTheirFramesOnTheScreen) {
     click(ypervola().Command2);
     expectFramed(&elliptikh());
 }
+
+// The docked instruments, each in front in turn as a click on its tab brings
+// it, at the fitted zoom: whole on the screen, drawn there, and clear of the
+// string's circles and of the window's controls, which show on the screen as
+// their window draws them.
+struct DockedRow {
+    const char* name;
+    ui::Form& (*window)();
+    InstrumentSet& (*instruments)();
+    PredictMode& (*predict)();
+    const ui::ShapeArray& (*circles)();
+    void (*play)();  // a run played and at rest
+};
+
+const DockedRow kDocked[] = {
+    {"TwoMediaAllFour", []() -> ui::Form& { return dyomessa(); }, twoMediaInstruments,
+     []() -> PredictMode& { return program().twoMediaPredict(); },
+     []() -> const ui::ShapeArray& { return dyomessa().Shape1; },
+     [] {
+         click(eisagogi1().MESADYO);
+         click(dyomessa().Command2);  // START of the step mode
+         click(dyomessa().Command3);  // STOP
+     }},
+    {"SimpleSolutionThree", []() -> ui::Form& { return ypervola(); }, simpleSolutionInstruments,
+     []() -> PredictMode& { return program().simpleSolutionPredict(); },
+     []() -> const ui::ShapeArray& { return ypervola().Shape1; },
+     [] {
+         click(eisagogi1().APLO);
+         click(ypervola().Command1);
+         ASSERT_TRUE(QTest::qWaitFor([] { return !ypervola().Timer1.Enabled(); }, 20000));
+     }},
+};
+
+QRect global(const QWidget& widget) {
+    return {widget.mapToGlobal(QPoint(0, 0)), widget.size()};
+}
+
+// The share of the pixels of a row or column of the screen in `colour`.
+double shareIn(const QImage& screen, const QRect& line, QRgb colour) {
+    const std::map<QRgb, int> counts = coloursIn(screen, line);
+    const auto found = counts.find(colour);
+    return found == counts.end()
+               ? 0.0
+               : static_cast<double>(found->second) / (line.width() * line.height());
+}
+
+// The share of the pixels of `box` on the screen that show as they do in
+// `drawn`, a window's own picture, whose top left stands at `origin`.
+double sameIn(const QImage& screen, const QImage& drawn, const QRect& box, QPoint origin) {
+    const QRect part = onScreen(box);
+    int same = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            const QPoint own = QPoint(x, y) - origin;
+            same += drawn.valid(own) && drawn.pixel(own) == screen.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return static_cast<double>(same) / std::max(1, box.width() * box.height());
+}
+
+class DockedOnScreen : public RealScreen, public ::testing::WithParamInterface<DockedRow> {};
+
+TEST_P(DockedOnScreen, EachInFrontIsWholeOnTheScreenAndCoversNothing) {
+    const DockedRow& row = GetParam();
+    row.play();
+    InstrumentSet& set = row.instruments();
+    set.openSpaceTimeDiagram();
+    set.openPointProbe();
+    set.pointProbeWindow()->addProbe(20);
+    set.pointProbeWindow()->addProbe(40);
+    const bool ratios = &set == &twoMediaInstruments();
+    if (ratios) {
+        set.openMeasuredRatios();
+    }
+    row.predict().setOn(true);
+    PredictWindow& predict = *row.predict().window();
+    predict.ask(
+        QStringLiteral("Where does the reflected pulse go?"),
+        {QStringLiteral("Upward"), QStringLiteral("Downward"), QStringLiteral("There is none")});
+    settle();
+    ASSERT_DOUBLE_EQ(ui::zoom(), ui::fittedZoom());
+    // Each instrument, and the box of its plot's frame on the screen.
+    std::vector<std::pair<QWidget*, std::function<QRect()>>> open{
+        {set.spaceTimeWindow(),
+         [&set] {
+             const QRect plot = set.spaceTimeWindow()->plotRect();
+             return QRect(set.spaceTimeWindow()->mapToGlobal(plot.topLeft()), plot.size());
+         }},
+        {set.pointProbeWindow(),
+         [&set] {
+             const Plot& chart = set.pointProbeWindow()->chart();
+             return QRect(chart.mapToGlobal(chart.plotRect().topLeft()), chart.plotRect().size());
+         }},
+        {&predict, [] { return QRect(); }}};
+    if (ratios) {
+        open.emplace_back(set.measuredRatiosWindow(), [] { return QRect(); });
+    }
+    ui::Form& window = row.window();
+    const QImage drawn = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect screenBox = QGuiApplication::primaryScreen()->geometry();
+    for (const auto& [instrument, plotFrame] : open) {
+        const std::string name = instrument->windowTitle().toStdString();
+        set.dock().bringToFront(instrument);
+        set.dock().layOut();
+        settle();
+        const QWidget& shown = *set.dock().shownIn(instrument);
+        ASSERT_TRUE(instrument->isVisible()) << name;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return screenBox.contains(shown.frameGeometry()); }))
+            << name << " framed at " << shown.frameGeometry().x() << ","
+            << shown.frameGeometry().y() << " " << shown.frameGeometry().width() << "x"
+            << shown.frameGeometry().height();
+        const QImage screen = screenPixels();
+        for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->isVisible() && !control->isWindow()) {
+                EXPECT_GE(sameIn(screen, drawn, global(*control), window.mapToGlobal(QPoint())),
+                          0.95)
+                    << name << " in front: " << control->metaObject()->className() << " "
+                    << control->accessibleName().toStdString() << " at " << control->x() << ","
+                    << control->y();
+            }
+        }
+        const ui::ShapeArray& circles = row.circles();
+        for (int i = 0; i < circles.count(); i += 9) {
+            const QPoint centre = circles(i).pixelBox().center().toPoint();
+            EXPECT_EQ(QColor(screen.pixel(window.mapToGlobal(centre))), QColor(drawn.pixel(centre)))
+                << name << " in front: circle " << i;
+        }
+        // The plot's frame, drawn in the text's colour along its top and left.
+        if (const QRect plot = plotFrame(); !plot.isNull()) {
+            const QRgb ink = instrument->palette().windowText().color().rgb();
+            EXPECT_GE(shareIn(screen, QRect(plot.left(), plot.top(), plot.width(), 1), ink), 0.9)
+                << name;
+            EXPECT_GE(shareIn(screen, QRect(plot.left(), plot.top(), 1, plot.height()), ink), 0.9)
+                << name;
+        }
+    }
+    // The question's answers, each whole in the predict window on the screen
+    // and drawn there.
+    set.dock().bringToFront(&predict);
+    set.dock().layOut();
+    settle();
+    const QImage screen = screenPixels();
+    ASSERT_EQ(predict.answerButtons().size(), 3u);
+    for (const QPushButton* answer : predict.answerButtons()) {
+        const QRect box = global(*answer);
+        EXPECT_TRUE(screenBox.contains(box) &&
+                    set.dock().shownIn(&predict)->geometry().contains(box))
+            << answer->text().toStdString() << " at " << box.x() << "," << box.y();
+        EXPECT_TRUE(answer->visibleRegion() == QRegion(answer->rect()))
+            << answer->text().toStdString();
+        EXPECT_GE(inkIn(screen, box), 3 * answer->text().size()) << answer->text().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Instruments, DockedOnScreen, ::testing::ValuesIn(kDocked),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace palmos
