@@ -418,10 +418,46 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
         const QString drive =
             text(std::string(run_.driveName) + " = " + formatNumber(run_.driveSpeed));
         const QString far = text(std::string(run_.farName) + " = " + formatNumber(run_.farSpeed));
+        const QString& left = run_.driveOnRight ? far : drive;
+        const QString& right = run_.driveOnRight ? drive : far;
         const QRect leftHalf(plot_.left(), top, x - plot_.left(), line);
         const QRect rightHalf(x, top, plot_.right() - x, line);
-        painter.drawText(leftHalf, Qt::AlignHCenter, run_.driveOnRight ? far : drive);
-        painter.drawText(rightHalf, Qt::AlignHCenter, run_.driveOnRight ? drive : far);
+        const int leftWidth = metrics.horizontalAdvance(left);
+        const int rightWidth = metrics.horizontalAdvance(right);
+        if (leftWidth <= leftHalf.width() && rightWidth <= rightHalf.width()) {
+            painter.drawText(leftHalf, Qt::AlignHCenter, left);
+            painter.drawText(rightHalf, Qt::AlignHCenter, right);
+        } else {
+            // A junction near an edge: the name too wide for its half stands
+            // against the plot's outer edge, the other centred where that
+            // leaves it room, else against its own edge; where the two would
+            // still run together, they share the plot's width, each cut
+            // short to its share.
+            const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+            const auto centred = [top, line](const QRect& half, int width) {
+                return QRect(half.center().x() - width / 2, top, width, line);
+            };
+            QRect leftBox = leftWidth <= leftHalf.width()
+                                ? centred(leftHalf, leftWidth)
+                                : QRect(plot_.left(), top, leftWidth, line);
+            QRect rightBox = rightWidth <= rightHalf.width()
+                                 ? centred(rightHalf, rightWidth)
+                                 : QRect(plot_.right() - rightWidth, top, rightWidth, line);
+            if (leftBox.right() + gap >= rightBox.left()) {
+                const int room = std::max(0, plot_.width() - gap);
+                const int half = room / 2;
+                const int leftShare = rightWidth <= half  ? std::min(leftWidth, room - rightWidth)
+                                      : leftWidth <= half ? leftWidth
+                                                          : half;
+                const int rightShare = std::min(rightWidth, room - leftShare);
+                leftBox = QRect(plot_.left(), top, leftShare, line);
+                rightBox = QRect(plot_.right() - rightShare, top, rightShare, line);
+            }
+            painter.drawText(leftBox, Qt::AlignLeft,
+                             metrics.elidedText(left, Qt::ElideRight, leftBox.width()));
+            painter.drawText(rightBox, Qt::AlignRight,
+                             metrics.elidedText(right, Qt::ElideRight, rightBox.width()));
+        }
     } else {
         painter.drawText(QRect(plot_.left(), top, plot_.width(), line), Qt::AlignHCenter,
                          text(std::string(run_.driveName) + " = " + formatNumber(run_.driveSpeed)));
@@ -439,10 +475,18 @@ void SpaceTimeWindow::drawColourBar(QPainter& painter) const {
     painter.drawRect(bar_.adjusted(0, 0, -1, -1));
     const int line = QFontMetrics(font()).height();
     const int x = bar_.right() + 4;
-    painter.drawText(QRect(x, bar_.top(), 80, line), Qt::AlignLeft, scaleLabel(true));
-    painter.drawText(QRect(x, bar_.center().y() - line / 2, 80, line), Qt::AlignLeft,
-                     QStringLiteral("0"));
-    painter.drawText(QRect(x, bar_.bottom() - line, 80, line), Qt::AlignLeft, scaleLabel(false));
+    // On a bar too short for three lines the 0 gives way, on one too short
+    // for two the bottom: no label is printed over another.
+    const QRect top(x, bar_.top(), 80, line);
+    const QRect zero(x, bar_.center().y() - line / 2, 80, line);
+    const QRect bottom(x, bar_.bottom() - line, 80, line);
+    painter.drawText(top, Qt::AlignLeft, scaleLabel(true));
+    if (!zero.intersects(top) && !zero.intersects(bottom)) {
+        painter.drawText(zero, Qt::AlignLeft, QStringLiteral("0"));
+    }
+    if (!bottom.intersects(top)) {
+        painter.drawText(bottom, Qt::AlignLeft, scaleLabel(false));
+    }
 }
 
 QString SpaceTimeWindow::scaleLabel(bool top) const {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -94,6 +95,139 @@ TEST(SpaceTimeWindow, SaysPressStartBeforeARunAndDrawsTheLevelLineAfter) {
     // at rest: white.
     EXPECT_EQ(QColor(picture.pixel(window.pointX(10), y + 20)), QColor(Qt::white));
 }
+
+// Where a widget's painting puts its texts: a device that draws nothing and
+// keeps each text and its box as the painter lays it out.
+class TextBoxes : public QPaintDevice {
+  public:
+    explicit TextBoxes(const QWidget& widget) : widget_(widget) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    const QList<QRect>& boxes() const { return engine_.boxes; }
+    const QStringList& texts() const { return engine_.texts; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth:
+                return widget_.width();
+            case PdmHeight:
+                return widget_.height();
+            case PdmWidthMM:
+                return widget_.widthMM();
+            case PdmHeightMM:
+                return widget_.heightMM();
+            case PdmDpiX:
+            case PdmPhysicalDpiX:
+                return widget_.logicalDpiX();
+            case PdmDpiY:
+            case PdmPhysicalDpiY:
+                return widget_.logicalDpiY();
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            case PdmDepth:
+                return 32;
+            default:
+                return 1;
+        }
+    }
+
+  private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState& state) override {
+            if (state.state() & DirtyTransform) {
+                transform = state.transform();
+            }
+        }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF& at, const QTextItem& item) override {
+            const QRectF box(at.x(), at.y() - item.ascent(), item.width(),
+                             item.ascent() + item.descent());
+            boxes.append(transform.mapRect(box).toAlignedRect());
+            texts.append(item.text());
+        }
+        Type type() const override { return User; }
+
+        QTransform transform;
+        QList<QRect> boxes;
+        QStringList texts;
+    };
+
+    const QWidget& widget_;
+    mutable Engine engine_;
+};
+
+struct SmallDiagramRow {
+    const char* name;
+    int junction;
+    int plotWidth;
+    double barLines;  // the plot's height, in lines of text
+    int barLabels;    // how many numbers the colour bar has room for
+};
+
+class SmallDiagram : public ::testing::TestWithParam<SmallDiagramRow> {};
+
+// However small the diagram and wherever the junction, the media's names and
+// the colour bar's numbers are printed over no text of it.
+TEST_P(SmallDiagram, PrintsTheMediaAndTheBarsNumbersOverNoText) {
+    LevelTable table(kStepPoints, kStepLevels);
+    table.set(30, 100, 1.0);
+    SpaceTimeWindow window(QStringLiteral("t"), QStringLiteral("-"), true);
+    window.setRun({.table = &table,
+                   .lastLevel = 1501,
+                   .lastPoint = 60,
+                   .junction = GetParam().junction,
+                   .driveSpeed = 1.22,
+                   .farSpeed = 0.2,
+                   .driveName = "c1",
+                   .farName = "c2"});
+    const QMargins room = window.plotMargins();
+    window.resize(room.left() + room.right() + GetParam().plotWidth,
+                  room.top() + room.bottom() +
+                      static_cast<int>(GetParam().barLines * QFontMetrics(window.font()).height()));
+    TextBoxes painted(window);
+    window.render(&painted);
+    const QList<QRect>& boxes = painted.boxes();
+    const QStringList& texts = painted.texts();
+    // The bar's numbers stand right of the times.
+    int times = 0;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        times =
+            texts[i].startsWith(QStringLiteral("t = ")) ? std::max(times, boxes[i].right()) : times;
+    }
+    int names = 0;
+    int barLabels = 0;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        names += texts[i].startsWith(QLatin1Char('c')) ? 1 : 0;
+        barLabels += boxes[i].left() > times ? 1 : 0;
+        if (!texts[i].startsWith(QLatin1Char('c')) && boxes[i].left() <= times) {
+            continue;
+        }
+        for (qsizetype j = 0; j < texts.size(); ++j) {
+            EXPECT_TRUE(i == j || !boxes[i].intersects(boxes[j]))
+                << '"' << texts[i].toStdString() << "\" over \"" << texts[j].toStdString()
+                << "\" at " << boxes[i].x() << "," << boxes[i].y();
+        }
+    }
+    EXPECT_EQ(names, 2);  // cut short, perhaps
+    EXPECT_EQ(barLabels, GetParam().barLabels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Diagrams, SmallDiagram,
+    ::testing::Values(SmallDiagramRow{"JunctionNearTheDriveEndOnAWidePlot", 57, 240, 20, 3},
+                      SmallDiagramRow{"JunctionNearTheDriveEnd", 57, 110, 20, 3},
+                      SmallDiagramRow{"JunctionNearTheFarEnd", 3, 110, 20, 3},
+                      SmallDiagramRow{"JunctionAtTheDriveEnd", 60, 60, 20, 3},
+                      SmallDiagramRow{"BarThreeLines", 30, 240, 3.2, 3},
+                      SmallDiagramRow{"BarTwoLinesAndAHalf", 30, 240, 2.5, 2},
+                      SmallDiagramRow{"BarALineAndAHalf", 30, 240, 1.5, 1},
+                      SmallDiagramRow{"BarUnderALine", 30, 240, 0.6, 1}),
+    kRowName);
 
 // Fillings of one table, each played by its START or not (a preparation's),
 // and which of them (1, 2, ...) the previous run is after the last; 0 for
