@@ -6,6 +6,7 @@
 #include "instruments/captions.h"
 #include "instruments/context_menu.h"
 #include "instruments/copy_data.h"
+#include "instruments/dock.h"
 #include "instruments/shown_part.h"
 #include "instruments/worksheet_document.h"
 #include "navigation/navigation.h"
@@ -79,6 +80,7 @@ void PredictMode::retitle() {
                            .save = text(Caption::PredictSave, en),
                            .saveShown = text(Caption::PredictSaveShown, en),
                            .next = text(Caption::PredictNext, en)});
+        run_.instruments.dock().setTabTitle(window_, text(Caption::Predict, en));
         showWorksheet();
         // The question open, or the run's answers so far, said again.
         if (open_) {

@@ -161,6 +161,7 @@ const char* const kDetached = "palmosDetached";
 const char* const kOwnSize = "palmosOwnSize";
 // Its turn in front: the larger, the later it was shown.
 const char* const kTurn = "palmosTurn";
+const char* const kTabTitle = "palmosTabTitle";
 // The frame last seen around an instrument.
 const char* const kMargins = "palmosFrameMargins";
 
@@ -246,6 +247,11 @@ void InstrumentDock::detach(QWidget* instrument) {
 void InstrumentDock::dock(QWidget* instrument) {
     instrument->setProperty(kDetached, false);
     layOut();
+}
+
+void InstrumentDock::setTabTitle(QWidget* instrument, const QString& title) {
+    instrument->setProperty(kTabTitle, title);
+    retitleFrame();
 }
 
 void InstrumentDock::bringToFront(QWidget* instrument) {
@@ -488,8 +494,10 @@ void InstrumentDock::retitleFrame() {
         return;
     }
     for (int k = 0; k < tabs_->count(); ++k) {
-        tabs_->setTabText(k, tabs_->widget(k)->windowTitle());
-        tabs_->setTabToolTip(k, tabs_->widget(k)->windowTitle());
+        const QWidget* page = tabs_->widget(k);
+        const QString shortTitle = page->property(kTabTitle).toString();
+        tabs_->setTabText(k, shortTitle.isEmpty() ? page->windowTitle() : shortTitle);
+        tabs_->setTabToolTip(k, page->windowTitle());
     }
     if (QWidget* front = tabs_->currentWidget()) {
         frame_->setWindowTitle(front->windowTitle());

@@ -63,6 +63,9 @@ class InstrumentDock : public QObject {
     bool detached(const QWidget* instrument) const;
     // Shows `instrument` in front: its tab, when it is one.
     void bringToFront(QWidget* instrument);
+    // What the instrument's tab says, a word where its title is long; the
+    // tab's tooltip and the frame's title give the whole title.
+    void setTabTitle(QWidget* instrument, const QString& title);
 
     // Places every open instrument again: the docked ones in the band, side
     // by side where each has its least size there and as tabs of one frame

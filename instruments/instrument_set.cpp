@@ -181,12 +181,15 @@ void InstrumentSet::retitle() {
     const QString notPrepared = caption(Caption::PressStartFirst);
     if (spaceTime_) {
         spaceTime_->setTexts(caption(Caption::SpaceTimeDiagram), notPrepared, english);
+        dock_->setTabTitle(spaceTime_, caption(Caption::TabSpaceTime));
     }
     if (probe_) {
         probe_->setTexts(caption(Caption::PointProbe), notPrepared, english);
+        dock_->setTabTitle(probe_, caption(Caption::TabPointProbe));
     }
     if (ratios_) {
         ratios_->setTexts(caption(Caption::MeasuredRatios), notPrepared, english);
+        dock_->setTabTitle(ratios_, caption(Caption::TabMeasuredRatios));
     }
 }
 

@@ -382,11 +382,23 @@ void Plot::drawPicture() {
     const QRect xTitle =
         beside_ ? QRect(plot_.right() + 1 - xWidth, plot_.bottom() + 5, xWidth, line)
                 : QRect(plot_.center().x() - xWidth / 2, plot_.bottom() + 5 + line, xWidth, line);
+    // A title too long for the bold type (the unit of height in a narrow
+    // probe) is written in the plain one, and cut short only if even that is
+    // too wide.
+    const QFontMetrics plain(font());
     for (const auto& [box, title] : {std::pair(yTitle, y_.title), std::pair(xTitle, x_.title)}) {
-        if (!title.isEmpty()) {
-            painter.drawText(box, Qt::AlignLeft, title);
-            texts_.append(box);
+        if (title.isEmpty()) {
+            continue;
         }
+        if (bold.horizontalAdvance(title) <= box.width()) {
+            painter.drawText(box, Qt::AlignLeft, title);
+        } else {
+            painter.setFont(font());
+            painter.drawText(box, Qt::AlignLeft,
+                             plain.elidedText(title, Qt::ElideRight, box.width()));
+            painter.setFont(titleFont(font()));
+        }
+        texts_.append(box);
     }
     painter.setFont(font());
     // The labels keep off the titles, and the vertical axis's lowest label
