@@ -442,7 +442,9 @@ void InstrumentDock::makeFrame() {
     if (frame_ != nullptr) {
         return;
     }
-    frame_ = new QWidget(window_, Qt::Tool);
+    // No title bar of its own: it stands in its window's free part, and the
+    // tabs and their tooltips name what it shows.
+    frame_ = new QWidget(window_, Qt::Tool | Qt::FramelessWindowHint);
     frame_->setMinimumSize(1, 1);
     auto* layout = new QVBoxLayout(frame_);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QStyle>
@@ -36,10 +37,12 @@ int lineOf(const QWidget* instrument) {
 
 // What a window's layout puts around its contents, and between two rows.
 int layoutChrome(const QWidget* instrument) {
-    const QStyle* style = instrument->style();
-    return style->pixelMetric(QStyle::PM_LayoutTopMargin) +
-           style->pixelMetric(QStyle::PM_LayoutBottomMargin) +
-           style->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
+    const QLayout* layout = instrument->layout();
+    if (layout == nullptr) {
+        return 0;
+    }
+    const QMargins margins = layout->contentsMargins();
+    return margins.top() + margins.bottom() + std::max(0, layout->spacing());
 }
 
 // The least size each instrument is read at, from the room its own window

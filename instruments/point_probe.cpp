@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QStackedLayout>
 #include <QStringList>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -51,6 +52,10 @@ PointProbeWindow::PointProbeWindow(const QString& title, const QString& notPrepa
                                    QWidget* parent)
     : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
+    // Narrow margins: the chart has the height a docked probe can spare.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutTopMargin) / 3;
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(margin);
     auto* chooser = new QHBoxLayout;
     pointLabel_ = new QLabel(this);
     pointBox_ = new QSpinBox(this);

@@ -302,9 +302,9 @@ QMargins SpaceTimeWindow::plotMargins() const {
     const int left = metrics.horizontalAdvance(QStringLiteral("00000")) + line + 8;
     const int right = metrics.horizontalAdvance(QStringLiteral("t = 0000.0")) + 8 + 16 +
                       metrics.horizontalAdvance(QStringLiteral("-0.00")) + 16;
-    // Below the plot: the points' numbers, the axis's name, the unit of the
-    // colour bar, and what is written of the previous run.
-    const int below = (previous_.prepared() ? 4 : 3) * line + 8;
+    // Below the plot: the points' numbers with the axis's name, the unit of
+    // the colour bar, and what is written of the previous run.
+    const int below = (previous_.prepared() ? 3 : 2) * line + 8;
     return {left, 2 * line, right, below};
 }
 
@@ -386,14 +386,20 @@ void SpaceTimeWindow::drawAxes(QPainter& painter) const {
         points.append({pointX(i), QString::number(i)});
     }
     drawTicksBelow(painter, plot_, points);
-    painter.drawText(QRect(plot_.left(), plot_.bottom() + 5 + line, plot_.width(), line),
-                     Qt::AlignHCenter, instrumentCaption(Caption::PointAxis, english_));
+    // The axis's name at the start of its numbers' row, below the levels'
+    // numbers, clear of the first point's number.
+    const QRect pointName(
+        0, plot_.bottom() + 5,
+        std::max(0, plot_.left() - metrics.horizontalAdvance(QStringLiteral("00"))), line);
+    const QString pointAxis = instrumentCaption(Caption::PointAxis, english_);
+    painter.drawText(pointName, Qt::AlignRight,
+                     metrics.elidedText(pointAxis, Qt::ElideRight, pointName.width()));
     // What the colour bar's numbers count in.
-    const QRect unit(line, plot_.bottom() + 5 + 2 * line, width() - 2 * line, line);
+    const QRect unit(line, plot_.bottom() + 5 + line, width() - 2 * line, line);
     painter.drawText(unit, Qt::AlignRight,
                      metrics.elidedText(heightTitle(run_, english_), Qt::ElideRight, unit.width()));
     if (previous_.prepared()) {
-        const QRect below(line, plot_.bottom() + 5 + 3 * line, width() - 2 * line, line);
+        const QRect below(line, plot_.bottom() + 5 + 2 * line, width() - 2 * line, line);
         painter.drawText(below, Qt::AlignHCenter,
                          metrics.elidedText(previousText(), Qt::ElideRight, below.width()));
     }

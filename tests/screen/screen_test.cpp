@@ -378,8 +378,10 @@ TEST_P(DockedOnScreen, EachInFrontIsWholeOnTheScreenAndCoversNothing) {
             EXPECT_EQ(QColor(screen.pixel(window.mapToGlobal(centre))), QColor(drawn.pixel(centre)))
                 << name << " in front: circle " << i;
         }
-        // The plot's frame, drawn in the text's colour along its top and left.
+        // The plot's frame, drawn in the text's colour along its top and left,
+        // as tall as a class reads: 160 pixels on full HD, with the zoom.
         if (const QRect plot = plotFrame(); !plot.isNull()) {
+            EXPECT_GE(plot.height(), static_cast<int>(160.0 * ui::zoom() / 1.8)) << name;
             const QRgb ink = instrument->palette().windowText().color().rgb();
             EXPECT_GE(shareIn(screen, QRect(plot.left(), plot.top(), plot.width(), 1), ink), 0.9)
                 << name;
