@@ -58,6 +58,9 @@ const WindowRow kWindows[] = {
          click(eisagogi1().APLO);
          click(ypervola().Command1);
          click(ypervola().Command1);
+         // The run is seen from its first tick on: before it, its instruments
+         // still ask for a START.
+         ASSERT_TRUE(QTest::qWaitFor([] { return session().simpleRun.levelShown() > 0; }));
      }},
 };
 
