@@ -6,9 +6,9 @@
 
 #include "instruments/shown_part.h"
 #include "navigation/navigation.h"
-#include "two_media/measured_ratios.h"
-#include "two_media/readout.h"
-#include "two_media/solver.h"
+#include "physics/two_media/measured_ratios.h"
+#include "physics/two_media/readout.h"
+#include "physics/two_media/solver.h"
 
 namespace palmos {
 

@@ -10,7 +10,7 @@
 #include "instruments/shown_part.h"
 #include "instruments/worksheet_document.h"
 #include "navigation/navigation.h"
-#include "two_media/readout.h"
+#include "physics/two_media/readout.h"
 
 namespace palmos {
 

@@ -22,7 +22,7 @@
 #include "instruments/instrument_set.h"
 #include "instruments/predict_window.h"
 #include "instruments/save_picture.h"
-#include "two_media/predictions.h"
+#include "physics/two_media/predictions.h"
 
 namespace palmos {
 

@@ -5,7 +5,7 @@
 
 #include "core/format.h"
 #include "navigation/navigation.h"
-#include "two_media/solver.h"
+#include "physics/two_media/solver.h"
 
 namespace palmos {
 

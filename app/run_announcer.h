@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/windows.h"
-#include "two_media/run_events.h"
+#include "physics/two_media/run_events.h"
 #include "ui/spoken_notice.h"
 
 namespace palmos {

@@ -17,8 +17,8 @@
 #include "instruments/point_probe.h"
 #include "instruments/previous_run.h"
 #include "instruments/space_time.h"
-#include "two_media/measured_ratios.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/measured_ratios.h"
+#include "physics/two_media/step_mode.h"
 
 namespace {
 

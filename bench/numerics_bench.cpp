@@ -10,11 +10,11 @@
 #include "bench/bare_loops.h"
 #include "bench/report.h"
 #include "core/level_table.h"
-#include "elliptic/solver.h"
-#include "single_string/solver.h"
-#include "two_media/run_events.h"
-#include "two_media/solver.h"
-#include "two_media/step_mode.h"
+#include "physics/elliptic/solver.h"
+#include "physics/single_string/solver.h"
+#include "physics/two_media/run_events.h"
+#include "physics/two_media/solver.h"
+#include "physics/two_media/step_mode.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "elliptic/window.h"
 
-#include "elliptic/solver.h"
+#include "physics/elliptic/solver.h"
 #include "ui/events.h"
 
 namespace palmos {

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "elliptic/solver.h"
+#include "physics/elliptic/solver.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "two_media/measured_ratios.h"
+#include "physics/two_media/measured_ratios.h"
 
 class QLabel;
 class QScrollArea;

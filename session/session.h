@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "core/run.h"
-#include "elliptic/solver.h"
-#include "single_string/simple_run.h"
-#include "two_media/two_media_run.h"
+#include "physics/elliptic/solver.h"
+#include "physics/single_string/simple_run.h"
+#include "physics/two_media/two_media_run.h"
 
 namespace palmos {
 

@@ -1,6 +1,6 @@
 #include "single_string/simple_solution.h"
 
-#include "single_string/solver.h"
+#include "physics/single_string/solver.h"
 #include "ui/form.h"
 
 namespace palmos {

@@ -4,7 +4,7 @@
 
 #include "core/run.h"
 #include "single_string/controls.h"
-#include "single_string/simple_run.h"
+#include "physics/single_string/simple_run.h"
 
 namespace palmos {
 

@@ -7,7 +7,7 @@
 
 #include "app/program.h"
 #include "tests/support/program_test.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/step_mode.h"
 #include "ui/events.h"
 
 namespace palmos {

@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "navigation/navigation.h"
-#include "two_media/solver.h"
+#include "physics/two_media/solver.h"
 
 namespace palmos {
 

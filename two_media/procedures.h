@@ -4,10 +4,10 @@
 #pragma once
 
 #include "core/run.h"
-#include "single_string/simple_run.h"
+#include "physics/single_string/simple_run.h"
 #include "two_media/controls.h"
-#include "two_media/readout.h"
-#include "two_media/two_media_run.h"
+#include "physics/two_media/readout.h"
+#include "physics/two_media/two_media_run.h"
 
 namespace palmos {
 

@@ -23,7 +23,7 @@
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
 #include "tests/support/rows.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/step_mode.h"
 
 namespace palmos {
 namespace {

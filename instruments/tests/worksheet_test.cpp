@@ -21,7 +21,7 @@
 #include "instruments/save_picture.h"
 #include "instruments/worksheet_document.h"
 #include "tests/support/rows.h"
-#include "two_media/predictions.h"
+#include "physics/two_media/predictions.h"
 
 namespace palmos {
 namespace {

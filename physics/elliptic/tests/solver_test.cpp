@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/runtime_error.h"
-#include "elliptic/solver.h"
+#include "physics/elliptic/solver.h"
 
 namespace palmos {
 namespace {

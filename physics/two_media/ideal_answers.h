@@ -13,7 +13,7 @@
 // as high.
 #pragma once
 
-#include "two_media/run_events.h"
+#include "physics/two_media/run_events.h"
 
 namespace palmos {
 

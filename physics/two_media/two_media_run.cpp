@@ -1,6 +1,6 @@
-#include "two_media/two_media_run.h"
+#include "physics/two_media/two_media_run.h"
 
-#include "two_media/solver.h"
+#include "physics/two_media/solver.h"
 
 namespace palmos {
 

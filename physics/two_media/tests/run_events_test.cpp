@@ -1,4 +1,4 @@
-#include "two_media/run_events.h"
+#include "physics/two_media/run_events.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/level_table.h"
-#include "single_string/solver.h"
-#include "two_media/measured_ratios.h"
-#include "two_media/solver.h"
+#include "physics/single_string/solver.h"
+#include "physics/two_media/measured_ratios.h"
+#include "physics/two_media/solver.h"
 
 namespace palmos {
 namespace {

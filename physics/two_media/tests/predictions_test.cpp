@@ -1,4 +1,4 @@
-#include "two_media/predictions.h"
+#include "physics/two_media/predictions.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "two_media/measured_ratios.h"
+#include "physics/two_media/measured_ratios.h"
 
 namespace palmos {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/level_table.h"
 #include "core/run.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/step_mode.h"
 
 namespace palmos {
 

@@ -1,4 +1,4 @@
-#include "two_media/ideal_answers.h"
+#include "physics/two_media/ideal_answers.h"
 
 #include "core/runtime_error.h"
 

@@ -13,9 +13,9 @@
 
 #include "core/end_mode.h"
 #include "core/level_table.h"
-#include "single_string/simple_run.h"
-#include "two_media/measured_ratios.h"
-#include "two_media/two_media_run.h"
+#include "physics/single_string/simple_run.h"
+#include "physics/two_media/measured_ratios.h"
+#include "physics/two_media/two_media_run.h"
 
 namespace palmos {
 

@@ -1,4 +1,4 @@
-#include "two_media/solver.h"
+#include "physics/two_media/solver.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "tests/support/rows.h"
-#include "two_media/readout.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/readout.h"
+#include "physics/two_media/step_mode.h"
 
 namespace palmos {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "core/level_table.h"
 #include "core/runtime_error.h"
-#include "single_string/solver.h"
+#include "physics/single_string/solver.h"
 #include "tests/support/causality.h"
-#include "two_media/solver.h"
+#include "physics/two_media/solver.h"
 
 namespace palmos {
 namespace {

@@ -1,4 +1,4 @@
-#include "elliptic/solver.h"
+#include "physics/elliptic/solver.h"
 
 #include <array>
 #include <cmath>

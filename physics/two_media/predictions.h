@@ -10,8 +10,8 @@
 
 #include "core/captions.h"
 #include "core/run.h"
-#include "two_media/ideal_answers.h"
-#include "two_media/run_events.h"
+#include "physics/two_media/ideal_answers.h"
+#include "physics/two_media/run_events.h"
 
 namespace palmos {
 

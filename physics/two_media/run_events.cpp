@@ -1,4 +1,4 @@
-#include "two_media/run_events.h"
+#include "physics/two_media/run_events.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include "core/format.h"
 #include "core/run.h"
 #include "core/runtime_error.h"
-#include "two_media/solver.h"
-#include "two_media/step_mode.h"
-#include "two_media/two_media_run.h"
+#include "physics/two_media/solver.h"
+#include "physics/two_media/step_mode.h"
+#include "physics/two_media/two_media_run.h"
 
 namespace palmos {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/runtime_error.h"
-#include "two_media/readout.h"
+#include "physics/two_media/readout.h"
 
 namespace palmos {
 namespace {

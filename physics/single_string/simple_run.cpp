@@ -1,6 +1,6 @@
-#include "single_string/simple_run.h"
+#include "physics/single_string/simple_run.h"
 
-#include "single_string/solver.h"
+#include "physics/single_string/solver.h"
 
 namespace palmos {
 

@@ -1,4 +1,4 @@
-#include "two_media/measured_ratios.h"
+#include "physics/two_media/measured_ratios.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include "core/captions.h"
 #include "core/run.h"
 #include "core/runtime_error.h"
-#include "two_media/readout.h"
-#include "two_media/solver.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/readout.h"
+#include "physics/two_media/solver.h"
+#include "physics/two_media/step_mode.h"
 
 namespace palmos {
 

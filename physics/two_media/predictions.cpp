@@ -1,9 +1,9 @@
-#include "two_media/predictions.h"
+#include "physics/two_media/predictions.h"
 
 #include <cmath>
 
 #include "core/format.h"
-#include "two_media/readout.h"
+#include "physics/two_media/readout.h"
 
 namespace palmos {
 

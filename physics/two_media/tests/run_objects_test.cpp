@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/run.h"
-#include "single_string/simple_run.h"
+#include "physics/single_string/simple_run.h"
 #include "tests/support/rows.h"
-#include "two_media/solver.h"
-#include "two_media/step_mode.h"
-#include "two_media/two_media_run.h"
+#include "physics/two_media/solver.h"
+#include "physics/two_media/step_mode.h"
+#include "physics/two_media/two_media_run.h"
 
 namespace palmos {
 namespace {

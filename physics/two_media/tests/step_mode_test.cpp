@@ -7,8 +7,8 @@
 
 #include "core/level_table.h"
 #include "core/runtime_error.h"
-#include "two_media/readout.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/readout.h"
+#include "physics/two_media/step_mode.h"
 
 namespace palmos {
 namespace {

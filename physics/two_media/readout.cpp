@@ -1,4 +1,4 @@
-#include "two_media/readout.h"
+#include "physics/two_media/readout.h"
 
 #include <cmath>
 

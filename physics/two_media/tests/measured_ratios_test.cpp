@@ -8,10 +8,10 @@
 
 #include "core/level_table.h"
 #include "tests/support/rows.h"
-#include "two_media/measured_ratios.h"
-#include "two_media/readout.h"
-#include "two_media/solver.h"
-#include "two_media/step_mode.h"
+#include "physics/two_media/measured_ratios.h"
+#include "physics/two_media/readout.h"
+#include "physics/two_media/solver.h"
+#include "physics/two_media/step_mode.h"
 
 namespace palmos {
 namespace {

@@ -1,4 +1,4 @@
-#include "single_string/solver.h"
+#include "physics/single_string/solver.h"
 
 #include <cmath>
 

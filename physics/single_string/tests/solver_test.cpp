@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/level_table.h"
-#include "single_string/solver.h"
+#include "physics/single_string/solver.h"
 #include "tests/support/causality.h"
 #include "tests/support/rows.h"
 

@@ -1,6 +1,6 @@
-#include "two_media/step_mode.h"
+#include "physics/two_media/step_mode.h"
 
-#include "two_media/solver.h"
+#include "physics/two_media/solver.h"
 
 #include <algorithm>
 #include <cmath>
