@@ -40,11 +40,17 @@ RunView simpleView(const SimpleRun& run) {
             .width = used.width};
 }
 
+// The bars' names for the two sides of the junction.
+TwoSides<const char*> barNames(TwoMediaScheme scheme) {
+    return sidesOf<const char*>(scheme, {.c1 = "c1", .c2 = "c2"});
+}
+
 // A run of the two-media window: the junction at point 30, the speeds named
 // as the window's bars name them, and the first pulse's height A0 as the
 // window prints it for these settings.
 RunView twoMediaView(const LevelTable& table, int lastLevel, int lastPoint, const RunSettings& used,
-                     const char* driveName, const char* farName) {
+                     TwoMediaScheme scheme) {
+    const TwoSides<const char*> names = barNames(scheme);
     return {
         .table = &table,
         .lastLevel = lastLevel,
@@ -53,8 +59,8 @@ RunView twoMediaView(const LevelTable& table, int lastLevel, int lastPoint, cons
         .timeStep = used.timeStep,
         .driveSpeed = used.driveSideSpeed,
         .farSpeed = used.farSideSpeed,
-        .driveName = driveName,
-        .farName = farName,
+        .driveName = names.driveSide,
+        .farName = names.farSide,
         .farEnd = used.end,
         .height = used.height,
         .width = used.width,
@@ -66,30 +72,29 @@ RunView continuousView(const TwoMediaRun& run) {
         return {.junction = kTwoMediaJunction};
     }
     return twoMediaView(run.twoMediaTable, kLastTwoMediaLevel, run.twoMediaLastPoint,
-                        run.settings(), "c1", "c2");
+                        run.settings(), TwoMediaScheme::Continuous);
 }
 
-// The step mode's bars name the source side c2 and the far side c1.
 RunView stepView(const StepRun& run) {
-    return twoMediaView(run.stepDisplacement, kLastStepLevel, run.sourcePoint, run.settings(), "c2",
-                        "c1");
+    return twoMediaView(run.stepDisplacement, kLastStepLevel, run.sourcePoint, run.settings(),
+                        TwoMediaScheme::StepMode);
 }
 
 // The measured ratios and speeds of a run with the pulse it was filled with,
 // and the bars' c1 and c2 of that run.
-RatiosView ratios(const LevelTable& table, TwoMediaScheme scheme, const RunSettings& used,
-                  double c1, double c2) {
+RatiosView ratios(const LevelTable& table, TwoMediaScheme scheme, const RunSettings& used) {
     const RatioRun run = ratioRunOf(scheme, used);
     const RatioRun other = otherPulse(run);
-    const bool step = scheme == TwoMediaScheme::StepMode;
-    return {measureRatios(table, run), c1, c2,
+    const TwoBars<double> bars = barsOf(scheme, used);
+    const TwoSides<const char*> names = barNames(scheme);
+    return {measureRatios(table, run), bars.c1, bars.c2,
             SpeedsView{.measured = measureSpeeds(table, run),
                        .otherPulse = measureSpeeds(*computeRunTable(other), other),
                        .otherPulseWidth = other.width,
                        .scheme = scheme,
                        .timeStep = used.timeStep,
-                       .driveName = step ? "c2" : "c1",
-                       .farName = step ? "c1" : "c2"}};
+                       .driveName = names.driveSide,
+                       .farName = names.farSide}};
 }
 
 // Where the circles of `window` stand now, and where their centres go over
@@ -134,13 +139,11 @@ RunInstruments::RunInstruments(ProgramWindows& windows, Session& session, Naviga
          .ratios =
              [this](const RunView&) {
                  if (twoMediaShown_ == &session_.stepRun) {
-                     const RunSettings& used = session_.stepRun.settings();
                      return ratios(session_.stepRun.stepDisplacement, TwoMediaScheme::StepMode,
-                                   used, used.farSideSpeed, used.driveSideSpeed);
+                                   session_.stepRun.settings());
                  }
-                 const RunSettings& used = session_.twoMediaRun.settings();
-                 return ratios(session_.twoMediaRun.twoMediaTable, TwoMediaScheme::Continuous, used,
-                               used.driveSideSpeed, used.farSideSpeed);
+                 return ratios(session_.twoMediaRun.twoMediaTable, TwoMediaScheme::Continuous,
+                               session_.twoMediaRun.settings());
              },
          .english = english,
          .pictureName = "two-media",

@@ -48,7 +48,7 @@ void Program::makePredictModes() {
                      .pause = [&simple] { simple.Timer1.setEnabled(false); },
                      .resume =
                          [&simple, &simpleRun] {
-                             if (simpleRun.timeIndex <= kLastSimpleLevel) {
+                             if (!simpleRun.playedOut()) {
                                  simple.Timer1.setEnabled(true);
                              }
                          },

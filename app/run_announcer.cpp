@@ -28,11 +28,11 @@ RunAnnouncer::RunAnnouncer(ProgramWindows& windows, Session& session, Navigation
     SimpleRun& simpleRun = session_.simpleRun;
     follow(
         simpleRun, simple_, [&simpleRun] { return runEventsOf(simpleRun); },
-        [&simpleRun] { return simpleRun.timeIndex > kLastSimpleLevel; });
+        [&simpleRun] { return simpleRun.playedOut(); });
     TwoMediaRun& continuous = session_.twoMediaRun;
     follow(
         continuous, twoMedia_, [&continuous] { return runEventsOf(continuous); },
-        [&continuous] { return continuous.twoMediaTimeIndex > kLastTwoMediaLevel; });
+        [&continuous] { return continuous.playedOut(); });
     StepRun& step = session_.stepRun;
     follow(
         step, twoMedia_, [&step] { return runEventsOf(step); },

@@ -16,7 +16,8 @@ void PrepareSimpleSolution(YpervolaControls& window, SimpleRun& run, TimeStep& t
     run.lastPoint = 54;
     run.lambda = 0.3;
 
-    window.Scale(0, 0.62, (run.lastPoint + 2) * 5, -0.3);
+    const StringScale scale = stringScale(run.lastPoint);
+    window.Scale(scale.x1, scale.y1, scale.x2, scale.y2);
     window.Show();
 
     // The string at rest.

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/run.h"
-#include "single_string/controls.h"
 #include "physics/single_string/simple_run.h"
+#include "single_string/controls.h"
 
 namespace palmos {
 

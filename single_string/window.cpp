@@ -32,8 +32,9 @@ void Ypervola::Command1_Click() {
     prepare();
     CheckSimpleSolution(*this, simpleRun);
     Timer1.setEnabled(true);
-    Timer1.setInterval(2);
-    simpleRun.levelsPerTick = Timer1.Interval();
+    const int interval = 2;
+    Timer1.setInterval(interval);
+    simpleRun.levelsPerTick = interval;
     simpleRun.timeIndex = 0;
 }
 
@@ -78,9 +79,7 @@ void Ypervola::Timer1_Timer() {
     for (int b = 0; b <= simpleRun.lastPoint; ++b) {
         PlaceSimpleCircle(*this, simpleRun, b, simpleRun.timeIndex);
     }
-    simpleRun.showLevel(simpleRun.timeIndex);
-    simpleRun.timeIndex = checkedAdd16(simpleRun.timeIndex, simpleRun.levelsPerTick);
-    if (simpleRun.timeIndex > kLastSimpleLevel) {
+    if (simpleRun.advance()) {
         Timer1.setEnabled(false);
     }
 }

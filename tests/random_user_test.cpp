@@ -5,6 +5,8 @@
 //
 //   PALMOS_SEED=<n>      another seed (default 20261208)
 //   PALMOS_ACTIONS=<n>   another number of actions (default 20000)
+//   PALMOS_SHARD=<k>/<n> shard k of n, which share the actions between them:
+//                        this one plays its share with the seed plus k
 //   PALMOS_REPLAY=<list> replays a printed action list (RandomUser.Replay)
 #include <gtest/gtest.h>
 #include <malloc.h>
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -204,8 +207,17 @@ unsigned long environmentNumber(const char* name, unsigned long fallback) {
 }
 
 TEST(RandomUser, Exercise) {
-    const unsigned long seed = environmentNumber("PALMOS_SEED", 20261208);
-    const unsigned long count = environmentNumber("PALMOS_ACTIONS", 20000);
+    unsigned long seed = environmentNumber("PALMOS_SEED", 20261208);
+    unsigned long count = environmentNumber("PALMOS_ACTIONS", 20000);
+    if (const char* shard = std::getenv("PALMOS_SHARD")) {
+        unsigned long index = 0;
+        unsigned long shards = 0;
+        ASSERT_EQ(std::sscanf(shard, "%lu/%lu", &index, &shards), 2) << shard;
+        ASSERT_LT(index, shards) << shard;
+        seed += index;
+        // The first shards take what does not divide evenly.
+        count = count / shards + (index < count % shards ? 1 : 0);
+    }
     std::cout << "random user: seed " << seed << ", " << count << " actions" << std::endl;
     const std::vector<Action> actions = random_user::randomActions(seed, count);
     std::size_t settled = 0;

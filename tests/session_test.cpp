@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "app/program.h"
-#include "tests/support/program_test.h"
 #include "physics/two_media/step_mode.h"
+#include "tests/support/program_test.h"
 #include "ui/events.h"
 
 namespace palmos {

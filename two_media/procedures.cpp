@@ -13,6 +13,11 @@ QString fromUtf8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The speeds the bars c1 and c2 stand at.
+TwoBars<double> barSpeeds(const DyomessaControls& window) {
+    return {.c1 = speedFromBar(window.cmeso1.Value()), .c2 = speedFromBar(window.cmesso2.Value())};
+}
+
 EndMode chosenEnd(const DyomessaControls& window) {
     return window.stathero1.Value() ? EndMode::Fixed : EndMode::Free;
 }
@@ -25,15 +30,14 @@ void resetBars(DyomessaControls& window) {
     window.platos.setValue(kTwoMediaBarDefaults.platos);
 }
 
-// The whole screen, and the single string's lastPoint on purpose: both
-// windows share one scale (its right edge is 10 until the simple solution was
-// first prepared).
+// The whole screen, in the scale both string windows share.
 void stretchAndScale(DyomessaControls& window, const SimpleRun& simpleRun) {
     window.setWidth(ui::screenWidth());
     window.setHeight(ui::screenHeight());
     window.setLeft(0);
     window.setTop(0);
-    window.Scale(0, 0.62, (simpleRun.lastPoint + 2) * 5, -0.3);
+    const StringScale scale = stringScale(simpleRun.lastPoint);
+    window.Scale(scale.x1, scale.y1, scale.x2, scale.y2);
 }
 
 // The string at rest, each circle a 62nd of the width after the one before,
@@ -59,10 +63,11 @@ float baseDepth(const DyomessaControls& window) {
 
 void ShowCoefficients(const TwoMediaParts& parts, Caption reflectedLabel) {
     DyomessaControls& window = parts.window;
+    const TwoBars<double> bars = barSpeeds(window);
     const CoefficientInputs inputs{.baseDepth = baseDepth(window),
                                    .width = window.evros.Value(),
-                                   .c1 = speedFromBar(window.cmeso1.Value()),
-                                   .c2 = speedFromBar(window.cmesso2.Value()),
+                                   .c1 = bars.c1,
+                                   .c2 = bars.c2,
                                    .height = window.platos.Value(),
                                    .timeStep = parts.runs.timeStep.value};
     window.Text1.setText(
@@ -92,9 +97,10 @@ void PrepareTwoMediaSolution(TwoMediaParts& parts) {
     stretchAndScale(window, parts.runs.simpleRun);
     window.Show();
 
+    const TwoSides<double> sides = sidesOf(TwoMediaScheme::Continuous, barSpeeds(window));
     const RunSettings settings{.end = chosenEnd(window),
-                               .driveSideSpeed = speedFromBar(window.cmeso1.Value()),
-                               .farSideSpeed = speedFromBar(window.cmesso2.Value()),
+                               .driveSideSpeed = sides.driveSide,
+                               .farSideSpeed = sides.farSide,
                                .height = window.platos.Value(),
                                .width = window.evros.Value(),
                                .baseDepth = baseDepth(window),
@@ -113,13 +119,12 @@ void CheckTwoMediaSolution(const TwoMediaParts& parts) {
                       chosenEnd(parts.window));
 }
 
-// The step mode's scheme takes cmeso1 for the far side and cmesso2 for the
-// source side, the other way round from the continuous run.
 void PrepareStepMode(TwoMediaParts& parts) {
     DyomessaControls& window = parts.window;
+    const TwoSides<double> sides = sidesOf(TwoMediaScheme::StepMode, barSpeeds(window));
     const RunSettings settings{.end = window.elefthero1.Value() ? EndMode::Free : EndMode::Fixed,
-                               .driveSideSpeed = speedFromBar(window.cmesso2.Value()),
-                               .farSideSpeed = speedFromBar(window.cmeso1.Value()),
+                               .driveSideSpeed = sides.driveSide,
+                               .farSideSpeed = sides.farSide,
                                .height = window.platos.Value(),
                                .width = window.evros.Value(),
                                .baseDepth = baseDepth(window),
@@ -144,8 +149,7 @@ void ShowNextStep(TwoMediaParts& parts) {
                                              circle.Height() / 2));
         }
     }
-    run.showLevel(run.stepLevel);
-    run.stepLevel += run.levelsPerTick;
+    const bool playedOut = run.advance();
 
     // The grid, behind the circles: ruled at the first step after START and
     // kept by the surface, which draws it again at every size and zoom.
@@ -159,7 +163,7 @@ void ShowNextStep(TwoMediaParts& parts) {
 
     // The tables end at the last computed level: the mode stops there as if
     // STOP had been pressed, and waits for the next START.
-    if (run.stepLevel > kLastStepLevel) {
+    if (playedOut) {
         window.Timer2.setEnabled(false);
         window.Command7.setVisible(true);
         run.stepRunFinished = true;

@@ -5,9 +5,9 @@
 
 #include "core/run.h"
 #include "physics/single_string/simple_run.h"
-#include "two_media/controls.h"
 #include "physics/two_media/readout.h"
 #include "physics/two_media/two_media_run.h"
+#include "two_media/controls.h"
 
 namespace palmos {
 

@@ -49,8 +49,8 @@ void Dyomessa::Form_Load() {
     cmesso2.setValue(kTwoMediaBarDefaults.cmesso2);
     cmeso1.setValue(kTwoMediaBarDefaults.cmeso1);
 
-    // The single string's lastPoint on purpose, as in PrepareTwoMediaSolution.
-    Scale(0, 0.62, (parts_.runs.simpleRun.lastPoint + 2) * 5, -0.3);
+    const StringScale scale = stringScale(parts_.runs.simpleRun.lastPoint);
+    Scale(scale.x1, scale.y1, scale.x2, scale.y2);
 
     // Solid circles: red for the far side, black from the junction on.
     for (int i = 0; i <= 60; ++i) {
@@ -99,8 +99,9 @@ void Dyomessa::Command1_Click() {
     prepare();
     CheckTwoMediaSolution(parts_);
     Timer1.setEnabled(true);
-    Timer1.setInterval(5);
-    twoMediaRun.levelsPerTick = Timer1.Interval();
+    const int interval = 5;
+    Timer1.setInterval(interval);
+    twoMediaRun.levelsPerTick = interval;
     twoMediaRun.twoMediaTimeIndex = 0;
 }
 
@@ -112,10 +113,7 @@ void Dyomessa::Timer1_Timer() {
         circle.setTop(
             static_cast<float>(circle.Height() / 2 + twoMediaRun.twoMediaTable.at(i, level)));
     }
-    twoMediaRun.showLevel(level);
-    twoMediaRun.twoMediaTimeIndex =
-        checkedAdd16(twoMediaRun.twoMediaTimeIndex, twoMediaRun.levelsPerTick);
-    if (twoMediaRun.twoMediaTimeIndex > kLastTwoMediaLevel) {
+    if (twoMediaRun.advance()) {
         Timer1.setEnabled(false);
     }
 }
@@ -127,8 +125,9 @@ void Dyomessa::Command2_Click() {
     stepRun.stepLevel = 0;
     stepRun.stepRunFinished = false;
     Timer2.setEnabled(true);
-    Timer2.setInterval(rythmisidt.Value());
-    stepRun.levelsPerTick = Timer2.Interval();
+    const int interval = rythmisidt.Value();
+    Timer2.setInterval(interval);
+    stepRun.levelsPerTick = interval;
 }
 
 // STOP: pause and offer single steps.

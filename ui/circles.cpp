@@ -6,26 +6,8 @@
 #include "ui/repaint.h"
 #include "ui/shapes.h"
 #include "ui/user_scale.h"
-#include "ui/zoom.h"
 
 namespace ui {
-
-namespace {
-
-// The ring around a marked circle: a gap, then its line.
-int ringGap() {
-    return zoomedPixels(2);
-}
-int ringPen() {
-    return zoomedPixels(2);
-}
-
-}  // namespace
-
-QRectF ringBox(const QRectF& circleBox) {
-    const double reach = ringGap() + ringPen();
-    return circleBox.adjusted(-reach, -reach, reach, reach);
-}
 
 std::vector<QPointF> Circles::centres() const {
     std::vector<QPointF> centres;

@@ -16,10 +16,6 @@ namespace ui {
 class ShapeArray;
 class UserScale;
 
-// Where the ring around a circle with this box (logical pixels) is drawn,
-// its pen included: a gap and a line of a few design pixels each.
-QRectF ringBox(const QRectF& circleBox);
-
 class Circles {
   public:
     explicit Circles(const UserScale& scale) : scale_(scale) {}

@@ -20,18 +20,17 @@
 #include "ui/design_layout.h"
 #include "ui/placement.h"
 #include "ui/repaint.h"
+#include "ui/shapes.h"
 #include "ui/surface.h"
 #include "ui/twips.h"
 #include "ui/user_scale.h"
 
 namespace ui {
 
-class ShapeArray;
-
 // A window is wiring between its parts: the user scale, the drawing surface,
 // what to repaint, the program's placement, the design's layout and the
 // circles, each in its own header.
-class Form : public ControlHost {
+class Form : public ControlHost, public ShapeHost {
   public:
     Form(const QString& caption, const Font& font, int clientWidth, int clientHeight);
     ~Form() override;
@@ -59,9 +58,9 @@ class Form : public ControlHost {
     void Scale(double x1, double y1, double x2, double y2);
     double ScaleLeft() const;
     double ScaleTop() const;
-    double ScaleWidth() const;
-    double ScaleHeight() const;
-    QPointF toPixels(double x, double y) const;
+    double ScaleWidth() const override;
+    double ScaleHeight() const override;
+    QPointF toPixels(double x, double y) const override;
     QPointF fromPixels(QPointF pixels) const;
 
     // The drawing surface: dots and lines in the scale, kept across repaints,
@@ -79,11 +78,12 @@ class Form : public ControlHost {
 
     // Schedules a repaint of the pixels a circle with this box (logical
     // pixels) may touch, its antialiased edge included.
-    void updateBox(const QRectF& box);
+    void updateBox(const QRectF& box) override;
 
     // Used by the controls and shapes while the window is built.
     void place(QWidget* control, const Design& design) override;
-    void addShapes(ShapeArray* shapes) { circles_.add(shapes); }
+    void addShapes(ShapeArray* shapes) override { circles_.add(shapes); }
+    QSize clientSize() const override { return size(); }
     void finishLoading();
     // Where the window writes what happens to it: "load <title>" when it is
     // loaded, "show <title>" each time it is shown. The owner of the windows

@@ -3,15 +3,28 @@
 #include <cmath>
 
 #include "core/runtime_error.h"
-#include "ui/form.h"
+#include "ui/twips.h"
+#include "ui/zoom.h"
 
 namespace ui {
+
+int ringGap() {
+    return zoomedPixels(2);
+}
+int ringPen() {
+    return zoomedPixels(2);
+}
+
+QRectF ringBox(const QRectF& circleBox) {
+    const double reach = ringGap() + ringPen();
+    return circleBox.adjusted(-reach, -reach, reach, reach);
+}
 
 template <class Change>
 void Shape::moveOrRedraw(Change change) {
     const QRectF before = paintedBox();
     change();
-    form_->updateBox(before.united(paintedBox()));
+    host_->updateBox(before.united(paintedBox()));
 }
 
 void Shape::setLeft(float left) {
@@ -31,7 +44,7 @@ QSizeF Shape::pixelSize() const {
 }
 
 QRectF Shape::pixelBox() const {
-    return {form_->toPixels(left_, top_), pixelSize()};
+    return {host_->toPixels(left_, top_), pixelSize()};
 }
 
 QRectF Shape::paintedBox() const {
@@ -39,13 +52,13 @@ QRectF Shape::paintedBox() const {
 }
 
 float Shape::Width() const {
-    return static_cast<float>(pixelSize().width() * std::fabs(form_->ScaleWidth()) /
-                              form_->width());
+    return static_cast<float>(pixelSize().width() * std::fabs(host_->ScaleWidth()) /
+                              host_->clientSize().width());
 }
 
 float Shape::Height() const {
-    return static_cast<float>(pixelSize().height() * std::fabs(form_->ScaleHeight()) /
-                              form_->height());
+    return static_cast<float>(pixelSize().height() * std::fabs(host_->ScaleHeight()) /
+                              host_->clientSize().height());
 }
 
 void Shape::setBorderColor(const QColor& colour) {
@@ -66,11 +79,11 @@ void Shape::setFillStyle(int style) {
     }
 }
 
-ShapeArray::ShapeArray(Form* form, int count, int widthTwips, int heightTwips, int firstLeft,
+ShapeArray::ShapeArray(ShapeHost* host, int count, int widthTwips, int heightTwips, int firstLeft,
                        int firstTop)
     : shapes_(static_cast<std::size_t>(count)) {
     for (Shape& shape : shapes_) {
-        shape.form_ = form;
+        shape.host_ = host;
         shape.widthTwips_ = widthTwips;
         shape.heightTwips_ = heightTwips;
     }
@@ -78,7 +91,7 @@ ShapeArray::ShapeArray(Form* form, int count, int widthTwips, int heightTwips, i
         shapes_.front().left_ = static_cast<float>(firstLeft);
         shapes_.front().top_ = static_cast<float>(firstTop);
     }
-    form->addShapes(this);
+    host->addShapes(this);
 }
 
 Shape& ShapeArray::operator()(int index) {

@@ -5,14 +5,39 @@
 #pragma once
 
 #include <QColor>
+#include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QSizeF>
 #include <utility>
 #include <vector>
 
 namespace ui {
 
-class Form;
+class ShapeArray;
+
+// The ring around a marked circle: a gap of a few design pixels, then its
+// line, as wide; and where the ring around a circle with this box (logical
+// pixels) is drawn, its pen included.
+int ringGap();
+int ringPen();
+QRectF ringBox(const QRectF& circleBox);
+
+// What the circles ask of the window they stand in (the windows' Form):
+// where its scale puts a point, the scale's size against the client area's,
+// a repaint where a circle was or is now, and a place among its circles.
+class ShapeHost {
+  public:
+    virtual QPointF toPixels(double x, double y) const = 0;
+    virtual double ScaleWidth() const = 0;
+    virtual double ScaleHeight() const = 0;
+    virtual QSize clientSize() const = 0;
+    virtual void updateBox(const QRectF& box) = 0;
+    virtual void addShapes(ShapeArray* shapes) = 0;
+
+  protected:
+    ~ShapeHost() = default;
+};
 
 class Shape {
   public:
@@ -50,7 +75,7 @@ class Shape {
     template <class Change>
     void moveOrRedraw(Change change);
 
-    Form* form_ = nullptr;
+    ShapeHost* host_ = nullptr;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
     float left_ = 0;
@@ -65,7 +90,7 @@ class ShapeArray {
   public:
     // `count` circles of the design size; element 0 at its design position
     // (twips), the others at 0, 0.
-    ShapeArray(Form* form, int count, int widthTwips, int heightTwips, int firstLeft = 0,
+    ShapeArray(ShapeHost* host, int count, int widthTwips, int heightTwips, int firstLeft = 0,
                int firstTop = 0);
 
     Shape& operator()(int index);

@@ -22,8 +22,8 @@
 #include "instruments/previous_run.h"
 #include "instruments/save_picture.h"
 #include "instruments/space_time.h"
-#include "tests/support/rows.h"
 #include "physics/two_media/step_mode.h"
+#include "tests/support/rows.h"
 
 namespace palmos {
 namespace {

@@ -20,8 +20,8 @@
 #include "instruments/predict_window.h"
 #include "instruments/save_picture.h"
 #include "instruments/worksheet_document.h"
-#include "tests/support/rows.h"
 #include "physics/two_media/predictions.h"
+#include "tests/support/rows.h"
 
 namespace palmos {
 namespace {

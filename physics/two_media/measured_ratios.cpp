@@ -92,26 +92,25 @@ double peak(const Passage& window, int lastLevel, Value value) {
     return best;
 }
 
-std::optional<double> ratioOf(double measured, double incident) {
-    if (!(std::fabs(incident) > 0.0)) {
+}  // namespace
+
+std::optional<double> ratioOf(double part, double incoming) {
+    if (!(std::fabs(incoming) > 0.0)) {
         return std::nullopt;
     }
-    return checked(measured / incident);
+    return checked(part / incoming);
 }
-
-}  // namespace
 
 MeasuredRatios measureRatios(const LevelTable& table, const RatioRun& run,
                              const LevelTable* equalSpeed) {
     MeasuredRatios result;
-    const bool step = run.scheme == TwoMediaScheme::StepMode;
-    // The readout's formula for the speeds the run used: the window's c1 bar
-    // is the far side in the step mode and the drive side in the continuous
-    // run.
+    // The readout's formula for the bars that gave the run's speeds.
+    const TwoBars<double> bars =
+        barsOf(run.scheme, TwoSides<double>{.driveSide = run.driveSpeed, .farSide = run.farSpeed});
     const Coefficients printed = computeCoefficients({.baseDepth = run.baseDepth,
                                                       .width = run.width,
-                                                      .c1 = step ? run.farSpeed : run.driveSpeed,
-                                                      .c2 = step ? run.driveSpeed : run.farSpeed,
+                                                      .c1 = bars.c1,
+                                                      .c2 = bars.c2,
                                                       .height = run.height,
                                                       .timeStep = kTimeStep});
     result.printedReflected = printed.reflection;
@@ -280,7 +279,8 @@ std::optional<double> firstCrest(const LevelTable& table, int point, double nois
 
 // The level, between two levels, at which the displacement at `point` first
 // reaches `height` in size; empty when it does not by `lastLevel`.
-std::optional<double> arrival(const LevelTable& table, int point, double height, int lastLevel) {
+std::optional<double> levelReaching(const LevelTable& table, int point, double height,
+                                    int lastLevel) {
     for (int n = 1; n <= lastLevel; ++n) {
         const double before = std::fabs(table.at(point, n - 1));
         const double now = std::fabs(table.at(point, n));
@@ -347,8 +347,8 @@ SideSpeed sideSpeed(const LevelTable& table, const std::optional<Stretch>& stret
     SideSpeed measured;
     const int entry = static_cast<int>(std::lround(crests.front().second));
     const double half = std::fabs(table.at(side.from, entry)) / 2.0;
-    const std::optional<double> start = arrival(table, side.from, half, lastLevel);
-    const std::optional<double> end = arrival(table, side.to, half, lastLevel);
+    const std::optional<double> start = levelReaching(table, side.from, half, lastLevel);
+    const std::optional<double> end = levelReaching(table, side.to, half, lastLevel);
     if (start && end && *end > *start) {
         measured.front = checked((side.from - side.to) / (*end - *start));
     }

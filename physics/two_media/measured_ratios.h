@@ -25,11 +25,6 @@
 
 namespace palmos {
 
-enum class TwoMediaScheme {
-    Continuous,  // the three-level scheme; drive side c1, far side c2
-    StepMode,    // the first-order system; drive side c2, far side c1
-};
-
 // The run the table holds, as it was computed.
 struct RatioRun {
     TwoMediaScheme scheme = TwoMediaScheme::StepMode;
@@ -65,6 +60,10 @@ struct MeasuredRatios {
     double printedReflected = 0.0;
     double printedTransmitted = 0.0;
 };
+
+// A part's height over the incoming pulse's; none where the incoming pulse
+// has no height.
+std::optional<double> ratioOf(double part, double incoming);
 
 // Measures the ratios in `displacement`, the table of the run `run` describes
 // (the step mode's displacement table, or the continuous run's table). Only

@@ -250,11 +250,13 @@ std::string worksheetText(const std::vector<Prediction>& predictions, bool engli
         };
         const std::string end = caption(
             s.end == EndMode::Free ? Caption::SpaceTimeFree : Caption::SpaceTimeFixed, english);
-        // The step mode's bars: c1 on the far side, c2 on the source's.
+        // The two-media window predicts on its step mode; a single string
+        // has one speed on both sides.
+        const TwoBars<double> bars = barsOf(TwoMediaScheme::StepMode, s);
         const std::string row[] = {
             caption(p.window, english),
-            formatNumber(twoMedia ? s.farSideSpeed : s.driveSideSpeed),
-            formatNumber(s.driveSideSpeed),
+            formatNumber(bars.c1),
+            formatNumber(bars.c2),
             twoMedia ? formatNumber(firstPulseHeight(s.baseDepth, s.width, s.height, s.timeStep))
                      : std::string(),
             twoMedia ? std::to_string(s.width) : std::string(),

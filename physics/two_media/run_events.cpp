@@ -117,21 +117,14 @@ double noiseOf(const LevelTable& table, const EventRun& run) {
 
 // The first level after `after` at which something of `field` is at
 // `point`.
-std::optional<int> arrival(const Field& field, const EventRun& run, double noise, int point,
-                           int after) {
+std::optional<int> firstLevelAt(const Field& field, const EventRun& run, double noise, int point,
+                                int after) {
     for (int n = after + 1; n <= run.lastLevel; ++n) {
         if (std::fabs(field.at(point, n)) > noise) {
             return n;
         }
     }
     return std::nullopt;
-}
-
-std::optional<double> ratioOf(double part, double incoming) {
-    if (!(std::fabs(incoming) > 0.0)) {
-        return std::nullopt;
-    }
-    return checked(part / incoming);
 }
 
 std::optional<double> widthRatio(std::optional<double> part, std::optional<double> incoming) {
@@ -191,9 +184,9 @@ RunEvent splitAt(const LevelTable& table, const EventRun& run, double noise, int
         split.transmitted.widthRatio = widthRatio(field.widthOn(on, far), incomingWidth);
     }
     if (split.reflected.present()) {
-        split.reflectedHome = arrival(reflected, run, noise, run.source - 2, back);
+        split.reflectedHome = firstLevelAt(reflected, run, noise, run.source - 2, back);
     }
-    split.transmittedAtEnd = arrival(field, run, noise, far.from, junction);
+    split.transmittedAtEnd = firstLevelAt(field, run, noise, far.from, junction);
     return split;
 }
 
@@ -326,7 +319,7 @@ std::vector<RunEvent> findRunEvents(const LevelTable& table, const EventRun& run
     const double noise = noiseOf(table, run);
     const Field field(table);
     const std::optional<int> leaves =
-        noise > 0.0 ? arrival(field, run, noise, run.source - 1, -1) : std::nullopt;
+        noise > 0.0 ? firstLevelAt(field, run, noise, run.source - 1, -1) : std::nullopt;
     if (!leaves) {
         return events;
     }
@@ -340,7 +333,7 @@ std::vector<RunEvent> findRunEvents(const LevelTable& table, const EventRun& run
     double incoming = 0.0;
 
     if (twoMedia) {
-        const std::optional<int> junction = arrival(field, run, noise, run.junction, *leaves);
+        const std::optional<int> junction = firstLevelAt(field, run, noise, run.junction, *leaves);
         if (!junction) {
             return events;
         }
@@ -355,7 +348,7 @@ std::vector<RunEvent> findRunEvents(const LevelTable& table, const EventRun& run
         }
         setOff = *junction;
     }
-    const std::optional<int> end = arrival(field, run, noise, far.from, setOff);
+    const std::optional<int> end = firstLevelAt(field, run, noise, far.from, setOff);
     if (!end) {
         return inOrder(events);
     }

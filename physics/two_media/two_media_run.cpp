@@ -5,8 +5,9 @@
 namespace palmos {
 
 void TwoMediaRun::fill(const RunSettings& settings) {
-    computeTwoMediaSolution(twoMediaTable, {.c1 = settings.driveSideSpeed,
-                                            .c2 = settings.farSideSpeed,
+    const TwoBars<double> bars = barsOf(TwoMediaScheme::Continuous, settings);
+    computeTwoMediaSolution(twoMediaTable, {.c1 = bars.c1,
+                                            .c2 = bars.c2,
                                             .height = settings.height,
                                             .baseDepth = settings.baseDepth,
                                             .end = settings.end,
@@ -14,12 +15,12 @@ void TwoMediaRun::fill(const RunSettings& settings) {
     markFilled(settings);
 }
 
-// The step mode's scheme names its speeds the other way round: c1 for the
-// far side, c2 for the source side.
+// Each scheme names its speeds as the window's bars do.
 void StepRun::fill(const RunSettings& settings, int lastPoint) {
+    const TwoBars<double> bars = barsOf(TwoMediaScheme::StepMode, settings);
     solveStepMode(stepDisplacement, stepVelocity, stepSlope,
-                  {.c1 = settings.farSideSpeed,
-                   .c2 = settings.driveSideSpeed,
+                  {.c1 = bars.c1,
+                   .c2 = bars.c2,
                    .width = settings.width,
                    .height = settings.height,
                    .baseDepth = settings.baseDepth,

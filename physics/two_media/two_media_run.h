@@ -14,12 +14,14 @@ namespace palmos {
 inline constexpr int kLastTwoMediaLevel = 999;
 
 struct TwoMediaRun : Run {
+    TwoMediaRun() : Run(kLastTwoMediaLevel) {}
+
     // The whole motion, cell (point, level), computed by each preparation.
     LevelTable twoMediaTable{kTablePoints, kTableLevels};
     // The driven end, point 60 once prepared; the step mode's source too.
     int twoMediaLastPoint = 0;
     // The level the next tick shows.
-    std::int16_t twoMediaTimeIndex = 0;
+    std::int16_t& twoMediaTimeIndex = nextLevel;
 
     // Computes the motion for `settings` once level 0 of the string is at
     // rest (the preparation zeroes it while it places the circles). The
@@ -30,12 +32,14 @@ struct TwoMediaRun : Run {
 };
 
 struct StepRun : Run {
+    StepRun() : Run(kLastStepLevel) {}
+
     // u, v and s of every point, cell (point, level), filled by each START.
     LevelTable stepDisplacement{kStepPoints, kStepLevels};
     LevelTable stepVelocity{kStepPoints, kStepLevels};
     LevelTable stepSlope{kStepPoints, kStepLevels};
     // The level the next step shows.
-    int stepLevel = 0;
+    std::int16_t& stepLevel = nextLevel;
     // Set when the step mode has shown its last computed level; STEP and
     // CONTINUE then wait for the next START.
     bool stepRunFinished = false;

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/level_table.h"
-#include "tests/support/rows.h"
 #include "physics/two_media/measured_ratios.h"
 #include "physics/two_media/readout.h"
 #include "physics/two_media/solver.h"
 #include "physics/two_media/step_mode.h"
+#include "tests/support/rows.h"
 
 namespace palmos {
 namespace {

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "core/run.h"
+#include "core/runtime_error.h"
 #include "physics/single_string/simple_run.h"
-#include "tests/support/rows.h"
 #include "physics/two_media/solver.h"
 #include "physics/two_media/step_mode.h"
 #include "physics/two_media/two_media_run.h"
+#include "tests/support/rows.h"
 
 namespace palmos {
 namespace {
@@ -66,6 +67,56 @@ TEST(RunObjects, AFillingIsToldOnceWithItsSettingsAndShowsLevelZero) {
     EXPECT_EQ(heard.levels, std::vector<int>({40}));
     EXPECT_EQ(other.levels, std::vector<int>({40, 12}));
     EXPECT_EQ(run->levelShown(), 12);
+}
+
+// The playback each window's timer drives, with the design's intervals: the
+// simple solution shows levels 0, 2, ..., 498 and stops with its index at
+// 500; the continuous run 0, 5, ..., 995 and stops at 1000; the step mode,
+// here at an interval of 4, 0, 4, ..., 1500 and stops at 1504, past its
+// last computed level.
+struct PlaybackRow {
+    const char* name;
+    std::unique_ptr<Run> (*make)();
+    int interval;
+    int frames;
+    int lastShown;
+    int nextAtStop;
+};
+
+const PlaybackRow kPlaybackRows[] = {
+    {"SimpleSolution", [] { return std::unique_ptr<Run>(new SimpleRun); }, 2, 250, 498, 500},
+    {"ContinuousRun", [] { return std::unique_ptr<Run>(new TwoMediaRun); }, 5, 200, 995, 1000},
+    {"StepMode", [] { return std::unique_ptr<Run>(new StepRun); }, 4, 376, 1500, 1504},
+};
+
+class Playback : public ::testing::TestWithParam<PlaybackRow> {};
+
+TEST_P(Playback, ShowsEveryIntervalthLevelAndStopsPastTheLast) {
+    const PlaybackRow& row = GetParam();
+    const std::unique_ptr<palmos::Run> run = row.make();
+    Heard heard(*run);
+    run->levelsPerTick = row.interval;
+    int ticks = 0;
+    while (!run->advance() && ticks < 10000) {
+        ++ticks;
+    }
+    ASSERT_EQ(heard.levels.size(), static_cast<std::size_t>(row.frames));
+    EXPECT_EQ(heard.levels.front(), 0);
+    EXPECT_EQ(heard.levels.back(), row.lastShown);
+    EXPECT_EQ(run->levelShown(), row.lastShown);
+    EXPECT_EQ(run->nextLevel, row.nextAtStop);
+    EXPECT_TRUE(run->playedOut());
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, Playback, ::testing::ValuesIn(kPlaybackRows), kRowName);
+
+// The index is a 16-bit number: a tick that would carry it past 32767 is the
+// run-time error, not a level below zero.
+TEST(Playback, AnIndexPast16BitsIsTheRunTimeError) {
+    auto run = std::make_unique<StepRun>();
+    run->levelsPerTick = 32767;
+    run->advance();
+    EXPECT_THROW(run->advance(), RuntimeError);
 }
 
 struct SpeedRow {

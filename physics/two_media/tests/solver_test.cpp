@@ -6,8 +6,8 @@
 #include "core/level_table.h"
 #include "core/runtime_error.h"
 #include "physics/single_string/solver.h"
-#include "tests/support/causality.h"
 #include "physics/two_media/solver.h"
+#include "tests/support/causality.h"
 
 namespace palmos {
 namespace {

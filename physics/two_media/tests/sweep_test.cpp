@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/rows.h"
 #include "physics/two_media/readout.h"
 #include "physics/two_media/step_mode.h"
+#include "tests/support/rows.h"
 
 namespace palmos {
 namespace {
