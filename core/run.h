@@ -136,6 +136,10 @@ class Run {
     Notification<int> onLevelShown;
 
   protected:
+    // A run is owned as what it is (the session's members), never deleted
+    // through a pointer to its base.
+    ~Run() = default;
+
     // The tables now hold the motion for `settings`, shown from level 0.
     void markFilled(const RunSettings& settings) {
         settings_ = settings;

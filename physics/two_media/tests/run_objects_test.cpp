@@ -76,7 +76,7 @@ TEST(RunObjects, AFillingIsToldOnceWithItsSettingsAndShowsLevelZero) {
 // last computed level.
 struct PlaybackRow {
     const char* name;
-    std::unique_ptr<Run> (*make)();
+    std::shared_ptr<Run> (*make)();
     int interval;
     int frames;
     int lastShown;
@@ -84,16 +84,19 @@ struct PlaybackRow {
 };
 
 const PlaybackRow kPlaybackRows[] = {
-    {"SimpleSolution", [] { return std::unique_ptr<Run>(new SimpleRun); }, 2, 250, 498, 500},
-    {"ContinuousRun", [] { return std::unique_ptr<Run>(new TwoMediaRun); }, 5, 200, 995, 1000},
-    {"StepMode", [] { return std::unique_ptr<Run>(new StepRun); }, 4, 376, 1500, 1504},
+    {"SimpleSolution", []() -> std::shared_ptr<Run> { return std::make_shared<SimpleRun>(); }, 2,
+     250, 498, 500},
+    {"ContinuousRun", []() -> std::shared_ptr<Run> { return std::make_shared<TwoMediaRun>(); }, 5,
+     200, 995, 1000},
+    {"StepMode", []() -> std::shared_ptr<Run> { return std::make_shared<StepRun>(); }, 4, 376, 1500,
+     1504},
 };
 
 class Playback : public ::testing::TestWithParam<PlaybackRow> {};
 
 TEST_P(Playback, ShowsEveryIntervalthLevelAndStopsPastTheLast) {
     const PlaybackRow& row = GetParam();
-    const std::unique_ptr<palmos::Run> run = row.make();
+    const std::shared_ptr<palmos::Run> run = row.make();
     Heard heard(*run);
     run->levelsPerTick = row.interval;
     int ticks = 0;
