@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,9 +14,9 @@
 namespace {
 
 // Without a display Qt would stop with a platform-plugin error; say plainly
-// what is missing instead. A Windows desktop always has one.
+// what is missing instead. A Windows desktop and a browser always have one.
 bool displayAvailable() {
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
     return true;
 #endif
     return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr ||
@@ -41,6 +42,14 @@ int main(int argc, char* argv[]) {
     QFont::insertSubstitution(QStringLiteral("Liberation Serif"),
                               QStringLiteral("Times New Roman"));
     QFont::insertSubstitution(QStringLiteral("Liberation Sans"), QStringLiteral("Arial"));
+#endif
+#ifdef Q_OS_WASM
+    // The browser lends the page none of its fonts: the program brings them.
+    for (const char* font : {"LiberationSans-Regular", "LiberationSans-Bold",
+                             "LiberationSerif-Regular", "LiberationSerif-Bold"}) {
+        QFontDatabase::addApplicationFont(
+            QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(font)));
+    }
 #endif
     QApplication::setApplicationName(QStringLiteral("palmos"));
     QApplication::setApplicationDisplayName(QStringLiteral("Palmos"));

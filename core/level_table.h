@@ -4,9 +4,9 @@
 // every value stored must be finite.
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "core/runtime_error.h"
@@ -40,8 +40,13 @@ class LevelTable {
         void store(int point, double value) {
             cells_[point] = value;
             // value - value is +0 (all bits clear) for a finite value and a
-            // NaN for an infinity or a NaN.
-            nonFinite_ |= std::bit_cast<std::uint64_t>(value - value);
+            // NaN for an infinity or a NaN. (A copy of its bits rather than
+            // std::bit_cast, which the web edition's library lacks; the
+            // compilers make the same instructions of both.)
+            const double difference = value - value;
+            std::uint64_t bits = 0;
+            std::memcpy(&bits, &difference, sizeof bits);
+            nonFinite_ |= bits;
         }
 
       private:

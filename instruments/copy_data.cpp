@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 
 #include "instruments/captions.h"
@@ -13,8 +15,19 @@ namespace palmos {
 // 0.59999999999999998.
 QString dataNumber(double value) {
     char digits[32];
+#if defined(__cpp_lib_to_chars)
     const auto written = std::to_chars(std::begin(digits), std::end(digits), value);
     return QString::fromLatin1(digits, written.ptr - digits);
+#else
+    // The web edition's library has no to_chars for doubles: the fewest
+    // significant digits that read back the same, as to_chars finds them.
+    for (int precision = 1;; ++precision) {
+        std::snprintf(digits, sizeof digits, "%.*g", precision, value);
+        if (precision == 17 || std::strtod(digits, nullptr) == value) {
+            return QString::fromLatin1(digits);
+        }
+    }
+#endif
 }
 
 QString tabSeparated(const RunView& run, const std::vector<int>& points, bool english) {

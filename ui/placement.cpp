@@ -49,8 +49,8 @@ void Placement::apply() {
 }
 
 void Placement::checkFrame() {
-    const bool placed =
-        std::ranges::any_of(parts_, [](const auto& part) { return part.has_value(); });
+    const bool placed = std::any_of(parts_.begin(), parts_.end(),
+                                    [](const auto& part) { return part.has_value(); });
     const QMargins frame = placed ? frameMargins() : QMargins();
     if (frame != placedWith_) {
         placedWith_ = frame;

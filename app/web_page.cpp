@@ -1,0 +1,68 @@
+// What the web edition's page may ask of the program (built into it only
+// there): whether it has ended, and how, for the page to say so in place of
+// the windows; and where each window and each of its controls stands, in the
+// page's CSS pixels, as JSON, for the page's check to tap them as a student
+// would.
+#include <emscripten/bind.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QWidget>
+#include <string>
+
+#include "ui/events.h"
+
+namespace {
+
+QJsonObject box(const QWidget& widget) {
+    const QPoint at = widget.mapToGlobal(QPoint(0, 0));
+    return {{"x", at.x()}, {"y", at.y()}, {"width", widget.width()}, {"height", widget.height()}};
+}
+
+// Each visible window with its title and its visible controls' texts.
+std::string shownWidgets() {
+    QJsonArray windows;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible()) {
+            continue;
+        }
+        QJsonObject entry = box(*window);
+        entry.insert("title", window->windowTitle());
+        QJsonArray controls;
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisible()) {
+                continue;
+            }
+            QString text = control->accessibleName();
+            if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+                text = button->text();
+            } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+                text = label->text();
+            }
+            QJsonObject item = box(*control);
+            item.insert("text", text);
+            item.insert("kind", QString::fromLatin1(control->metaObject()->className()));
+            controls.append(item);
+        }
+        entry.insert("controls", controls);
+        windows.append(entry);
+    }
+    return QJsonDocument(windows).toJson(QJsonDocument::Compact).toStdString();
+}
+
+// The exit status once the program has ended (its END buttons, or the
+// run-time error once its message was read), -1 while it runs.
+int endedWith() {
+    return ui::programEnded() ? ui::exitCode() : -1;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(palmos_page) {
+    emscripten::function("palmosShownWidgets", &shownWidgets);
+    emscripten::function("palmosEndedWith", &endedWith);
+}

@@ -1,0 +1,166 @@
+// Drives the web edition in headless Chromium as a student would (run by
+// packaging/web/check, which serves the folder): on a laptop screen the
+// introduction is drawn in English and then in Greek, TWO MEDIA opens the
+// two-media window and its step-mode START moves the circles; as a landscape
+// phone with touch a tap works; the introduction's END ends the program and
+// the page says so; with the network off the page opens again. Prints the
+// start-up time, the frame rate of a step-mode run and one line a check.
+//
+//   node check.mjs <url> <folder for screenshots> <chromium>
+import { writeFileSync } from "node:fs";
+import puppeteer from "puppeteer-core";
+
+const [url, shots, chromium] = process.argv.slice(2);
+let failures = 0;
+let passed = 0;
+function expect(ok, what) {
+  if (ok) {
+    passed += 1;
+    console.log(`ok: ${what}`);
+  } else {
+    failures += 1;
+    console.log(`FAIL: ${what}`);
+  }
+}
+
+const browser = await puppeteer.launch({
+  executablePath: chromium,
+  headless: true,
+  args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+         "--ignore-gpu-blocklist", "--disable-dev-shm-usage"],
+});
+
+// The program's windows and controls where they stand on the page.
+async function shown(page) {
+  return JSON.parse(await page.evaluate(() => window.palmosPage.module().palmosShownWidgets()));
+}
+async function control(page, text) {
+  for (const window of await shown(page)) {
+    const found = window.controls.find((c) => c.text === text);
+    if (found) {
+      return found;
+    }
+  }
+  return undefined;
+}
+async function waitFor(page, condition, seconds) {
+  const until = Date.now() + seconds * 1000;
+  while (Date.now() < until) {
+    if (await condition()) {
+      return true;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  return false;
+}
+async function press(page, box, touch) {
+  const x = box.x + box.width / 2;
+  const y = box.y + box.height / 2;
+  if (touch) {
+    await page.touchscreen.tap(x, y);
+  } else {
+    await page.mouse.click(x, y);
+  }
+}
+// How many pixels of the box differ between two screenshots of it.
+async function changedPixels(page, box, before) {
+  const after = await page.screenshot({ clip: box, encoding: "base64" });
+  return after !== before;
+}
+async function shot(page, name, box) {
+  const png = await page.screenshot({ clip: box, encoding: "base64" });
+  writeFileSync(`${shots}/${name}.png`, Buffer.from(png, "base64"));
+  return png;
+}
+// Opens the page and waits for the introduction; the time it took, or -1.
+async function open(page) {
+  const start = Date.now();
+  await page.goto(url, { waitUntil: "load" });
+  const ready = await waitFor(page, async () =>
+    (await page.evaluate(() => window.palmosPage.state)) === "running" &&
+    (await control(page, "TWO MEDIA")) !== undefined, 30);
+  return ready ? Date.now() - start : -1;
+}
+
+// A laptop.
+{
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1366, height: 768 });
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(String(error)));
+  const took = await open(page);
+  expect(took >= 0, `the introduction is drawn, in ${took} ms`);
+  console.log(`start-up: ${took} ms`);
+  if (took >= 0) {
+    const windows = await shown(page);
+    const intro = windows.find((w) => w.controls.some((c) => c.text === "TWO MEDIA"));
+    const introBox = { x: intro.x, y: intro.y, width: intro.width, height: intro.height };
+    await shot(page, "introduction-english", introBox);
+    expect((await control(page, "SIMPLE SOLUTION")) !== undefined, "the introduction speaks English");
+
+    await press(page, await control(page, "GREEK"), false);
+    expect(await waitFor(page, async () => (await control(page, "ΔΥΟ ΜΕΣΑ")) !== undefined, 5),
+           "GREEK turns the captions into Greek");
+    await shot(page, "introduction-greek", introBox);
+    await press(page, await control(page, "ΑΓΓΛΙΚΑ"), false);
+    expect(await waitFor(page, async () => (await control(page, "TWO MEDIA")) !== undefined, 5),
+           "ENGLISH turns them back");
+
+    await press(page, await control(page, "TWO MEDIA"), false);
+    expect(await waitFor(page, async () => (await control(page, "START")) !== undefined, 10),
+           "TWO MEDIA opens the two-media window");
+    const two = (await shown(page)).find((w) => w.controls.some((c) => c.text === "START"));
+    const string = { x: two.x, y: two.y, width: two.width, height: Math.round(two.height * 0.45) };
+    const before = await shot(page, "two-media-before", string);
+    await press(page, await control(page, "START"), false);
+    const frames = await page.evaluate(() => new Promise((resolve) => {
+      let count = 0;
+      const start = performance.now();
+      function frame(now) {
+        count += 1;
+        if (now - start < 3000) {
+          requestAnimationFrame(frame);
+        } else {
+          resolve(count / ((now - start) / 1000));
+        }
+      }
+      requestAnimationFrame(frame);
+    }));
+    console.log(`frames a second during a step-mode run: ${frames.toFixed(1)}`);
+    expect(await changedPixels(page, string, before), "the step mode's START moves the circles");
+    await shot(page, "two-media-running", string);
+  }
+  expect(errors.length === 0, `no error in the page${errors.length ? ": " + errors.join("; ") : ""}`);
+  await page.close();
+}
+
+// A landscape phone with touch, then the end, then offline.
+{
+  const page = await browser.newPage();
+  await page.setViewport({ width: 844, height: 390, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
+  const took = await open(page);
+  expect(took >= 0, "the introduction is drawn on a landscape phone");
+  if (took >= 0) {
+    await press(page, await control(page, "GREEK"), true);
+    expect(await waitFor(page, async () => (await control(page, "ΔΥΟ ΜΕΣΑ")) !== undefined, 5),
+           "a tap on GREEK works");
+    await press(page, await control(page, "ΤΕΡΜΑ"), true);
+    expect(await waitFor(page, async () =>
+      (await page.evaluate(() => window.palmosPage.state)) === "ended", 10),
+           "END ends the program and the page says so");
+    await page.screenshot({ path: `${shots}/ended.png` });
+
+    const offline = await waitFor(page, async () =>
+      page.evaluate(async () => (await navigator.serviceWorker.getRegistration()) !== undefined &&
+                                navigator.serviceWorker.controller !== null), 20);
+    expect(offline, "the service worker keeps the folder");
+    await page.setOfflineMode(true);
+    expect((await open(page)) >= 0, "the page opens again with the network off");
+    await page.setOfflineMode(false);
+  }
+  await page.close();
+}
+
+await browser.close();
+console.log(`web: ${passed} passed, ${failures} failed`);
+process.exit(failures === 0 ? 0 : 1);
