@@ -1,8 +1,8 @@
-// What the web edition's page may ask of the program (built into it only
-// there): whether it has ended, and how, for the page to say so in place of
-// the windows; and where each window and each of its controls stands, in the
-// page's CSS pixels, as JSON, for the page's check to tap them as a student
-// would.
+// What the web edition's page may ask of the program, for its check (built
+// into the program only there): where each window and each of its controls
+// stands, in the page's CSS pixels, as JSON, to tap them as a student
+// would, and a run-time error as a handler would meet one (no input a
+// student can give reaches one).
 #include <emscripten/bind.h>
 
 #include <QAbstractButton>
@@ -11,9 +11,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 #include <string>
 
+#include "core/runtime_error.h"
 #include "ui/events.h"
 
 namespace {
@@ -54,15 +56,14 @@ std::string shownWidgets() {
     return QJsonDocument(windows).toJson(QJsonDocument::Compact).toStdString();
 }
 
-// The exit status once the program has ended (its END buttons, or the
-// run-time error once its message was read), -1 while it runs.
-int endedWith() {
-    return ui::programEnded() ? ui::exitCode() : -1;
+// An overflow, raised in a handler of the next turn of the event loop.
+void raiseRunTimeError() {
+    QTimer::singleShot(0, [] { ui::dispatch([] { palmos::raiseOverflow(); }); });
 }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(palmos_page) {
     emscripten::function("palmosShownWidgets", &shownWidgets);
-    emscripten::function("palmosEndedWith", &endedWith);
+    emscripten::function("palmosRaiseRunTimeError", &raiseRunTimeError);
 }

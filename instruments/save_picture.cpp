@@ -1,5 +1,6 @@
 #include "instruments/save_picture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -83,6 +84,20 @@ QString pictureFolder() {
 
 bool saveFile(QWidget* parent, const SaveRequest& request, const SavePictureDialogs& dialogs,
               const FileWriter& write) {
+#ifdef Q_OS_WASM
+    // A page keeps no files: in the web edition the file goes to the
+    // browser, which downloads it under the name suggested (a worksheet as
+    // PDF) as it downloads any other file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (const QString reason = write(request.suggested, buffer); !reason.isEmpty()) {
+        dialogs.reportFailure(parent, request.title,
+                              request.notSaved.arg(request.suggested, reason));
+        return false;
+    }
+    QFileDialog::saveFileContent(buffer.data(), request.suggested);
+    return true;
+#endif
     const QString path = dialogs.askFileName(parent, request.title,
                                              QDir(pictureFolder()).filePath(request.suggested));
     if (path.isEmpty()) {

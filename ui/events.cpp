@@ -9,6 +9,10 @@
 
 #include "core/runtime_error.h"
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 namespace ui {
 
 namespace {
@@ -26,8 +30,7 @@ std::function<void(const QString&)> messageBoxHook;
 void reportRuntimeError(const char* what) {
     failing = true;
     stopTimers();
-    MsgBox(QStringLiteral("Run-time error: %1").arg(QString::fromUtf8(what)));
-    End(1);
+    MsgBox(QStringLiteral("Run-time error: %1").arg(QString::fromUtf8(what)), [] { End(1); });
 }
 
 }  // namespace
@@ -77,6 +80,17 @@ void End(int exitCode) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         window->hide();
     }
+#ifdef Q_OS_WASM
+    // The page shows, in place of the windows, that the program has ended
+    // (told before the event loop is, whose exit leaves the program at once
+    // in a page).
+    EM_ASM(
+        {
+            if (window.palmosPage && window.palmosPage.ended)
+                window.palmosPage.ended($0);
+        },
+        exitCode);
+#endif
     // Only an event loop that runs is told to return: Qt keeps the request
     // otherwise, and every event loop started later (a message box's, the
     // next program's in a test process) would return at once.
@@ -92,14 +106,28 @@ int exitCode() {
     return endStatus;
 }
 
-void MsgBox(const QString& text) {
+void MsgBox(const QString& text, const std::function<void()>& afterwards) {
     if (messageBoxHook) {
         messageBoxHook(text);
+    } else {
+#ifdef Q_OS_WASM
+        auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                                    text, QMessageBox::Ok);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        if (afterwards) {
+            QObject::connect(box, &QMessageBox::finished, afterwards);
+        }
+        box->open();
         return;
+#else
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                        QMessageBox::Ok);
+        box.exec();
+#endif
     }
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok);
-    box.exec();
+    if (afterwards) {
+        afterwards();
+    }
 }
 
 void setMessageBoxHook(std::function<void(const QString&)> hook) {

@@ -31,8 +31,11 @@ bool programEnded();
 int exitCode();
 
 // A message box with the text and an OK button, titled with the program's
-// name; returns when it is closed.
-void MsgBox(const QString& text);
+// name; returns when it is closed. In the web edition, whose page has one
+// thread that a waiting box would stop, it returns at once and the box
+// stays until it is answered; `afterwards` runs once it is closed, there as
+// on the desktop.
+void MsgBox(const QString& text, const std::function<void()>& afterwards = {});
 
 // Tests replace the message box with a hook that records the text and returns
 // at once. Passing an empty function restores the real message box.

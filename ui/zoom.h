@@ -12,7 +12,13 @@
 
 namespace ui {
 
+// A desktop's screen is never smaller than the design's; a phone's is, and
+// there the web edition shrinks the windows below their design size.
+#ifdef Q_OS_WASM
+inline constexpr double kMinZoom = 0.5;
+#else
 inline constexpr double kMinZoom = 1.0;
+#endif
 inline constexpr double kMaxZoom = 4.0;
 // Each Ctrl+Plus or Ctrl+Minus changes z by this share of the fitted zoom.
 inline constexpr double kZoomStepShare = 0.25;

@@ -36,7 +36,7 @@ async function shown(page) {
 }
 async function control(page, text) {
   for (const window of await shown(page)) {
-    const found = window.controls.find((c) => c.text === text);
+    const found = window.controls.find((c) => c.text.replace("&", "") === text);
     if (found) {
       return found;
     }
@@ -134,6 +134,29 @@ async function open(page) {
   await page.close();
 }
 
+// A run-time error: its message in the page, then the program ended.
+{
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1366, height: 768 });
+  if ((await open(page)) >= 0) {
+    await page.evaluate(() => window.palmosPage.module().palmosRaiseRunTimeError());
+    const said = await waitFor(page, async () =>
+      (await shown(page)).some((w) => w.controls.some((c) => c.text === "Run-time error: Overflow")), 10);
+    expect(said, "a run-time error is reported in the page");
+    await page.screenshot({ path: `${shots}/run-time-error.png` });
+    const ok = await control(page, "OK");
+    if (ok) {
+      await press(page, ok, false);
+    }
+    expect(await waitFor(page, async () =>
+      (await page.evaluate(() => window.palmosPage.exitCode)) === 1, 10),
+           "after its message the program ends with status 1, and the page says so");
+  } else {
+    expect(false, "the introduction is drawn for the run-time error");
+  }
+  await page.close();
+}
+
 // A landscape phone with touch, then the end, then offline.
 {
   const page = await browser.newPage();
@@ -144,6 +167,14 @@ async function open(page) {
     await press(page, await control(page, "GREEK"), true);
     expect(await waitFor(page, async () => (await control(page, "ΔΥΟ ΜΕΣΑ")) !== undefined, 5),
            "a tap on GREEK works");
+    await press(page, await control(page, "ΔΥΟ ΜΕΣΑ"), true);
+    expect(await waitFor(page, async () => (await control(page, "ΞΕΚΙΝΑ")) !== undefined, 10),
+           "a tap on ΔΥΟ ΜΕΣΑ opens the two-media window");
+    const two = (await shown(page)).find((w) => w.controls.some((c) => c.text === "ΞΕΚΙΝΑ"));
+    expect(two.x >= 0 && two.y >= 0 && two.x + two.width <= 844 && two.y + two.height <= 390,
+           `the whole two-media window is on the phone's screen (${two.width} x ${two.height} at ${two.x}, ${two.y})`);
+    await page.screenshot({ path: `${shots}/phone-two-media.png` });
+    await press(page, await control(page, "ΕΙΣΑΓΩΓΗ"), true);
     await press(page, await control(page, "ΤΕΡΜΑ"), true);
     expect(await waitFor(page, async () =>
       (await page.evaluate(() => window.palmosPage.state)) === "ended", 10),

@@ -16,7 +16,9 @@ function showStatus(text) {
 
 // What the page's check reads: the program's state as the page knows it,
 // and the program itself (the loader's module), once loading has begun.
-window.palmosPage = { state: "loading", exitCode: undefined, module: () => undefined };
+// The program calls ended() when it ends (its END buttons, or the run-time
+// error once its message was read).
+window.palmosPage = { state: "loading", exitCode: undefined, module: () => undefined, ended };
 
 function ended(code) {
   window.palmosPage.state = "ended";
@@ -41,15 +43,6 @@ window.addEventListener("load", () => {
       window.palmosPage.state = "running";
       statusBox.style.display = "none";
       screen.style.display = "block";
-      // The program's END leaves its windows hidden and the page's one
-      // thread idle: the page asks it now and then whether it has ended.
-      const watch = setInterval(() => {
-        const code = loader.module().palmosEndedWith();
-        if (code >= 0) {
-          clearInterval(watch);
-          ended(code);
-        }
-      }, 250);
     },
   });
   window.palmosPage.module = () => loader.module();
