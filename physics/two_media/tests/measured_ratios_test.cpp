@@ -84,7 +84,6 @@ TEST_P(MeasuredStepRatiosWithoutWindow, SayWhyInsteadOfANumber) {
     EXPECT_EQ(measured.transmitted.ratio.has_value(), row.transmitted == NoCleanWindow::None);
 }
 
-constexpr auto kNone = NoCleanWindow::None;
 constexpr auto kShort = NoCleanWindow::PulseTooShort;
 constexpr auto kOverlap = NoCleanWindow::EchoesOverlap;
 
