@@ -62,7 +62,7 @@ async function press(page, box, touch) {
     await page.mouse.click(x, y);
   }
 }
-// How many pixels of the box differ between two screenshots of it.
+// Whether the box looks different now from an earlier screenshot of it.
 async function changedPixels(page, box, before) {
   const after = await page.screenshot({ clip: box, encoding: "base64" });
   return after !== before;
