@@ -10,6 +10,11 @@
 #include "app/program.h"
 #include "ui/events.h"
 #include "ui/memory.h"
+#include "ui/touch_targets.h"
+
+#ifdef Q_OS_WASM
+#include "app/web_page.h"
+#endif
 
 namespace {
 
@@ -56,6 +61,10 @@ int main(int argc, char* argv[]) {
     // Hidden windows keep running; only the END buttons and the introduction
     // window's close box end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::installTouchTargets();
+#ifdef Q_OS_WASM
+    palmos::installScrollBarMenuGuard();
+#endif
 
     palmos::Program program;
     ui::dispatch([&program] { program.applyLanguage(); });

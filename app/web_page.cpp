@@ -1,8 +1,8 @@
-// What the web edition's page may ask of the program, for its check (built
-// into the program only there): where each window and each of its controls
-// stands, in the page's CSS pixels, as JSON, to tap them as a student
-// would, and a run-time error as a handler would meet one (no input a
-// student can give reaches one).
+// What the web edition's page may ask of the program, for its check: where each window and each of
+// its controls stands, in the page's CSS pixels, as JSON, to tap them as a student would, and a
+// run-time error as a handler would meet one (no input a student can give reaches one).
+#include "app/web_page.h"
+
 #include <emscripten/bind.h>
 
 #include <QAbstractButton>
@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 #include <string>
@@ -25,7 +26,8 @@ QJsonObject box(const QWidget& widget) {
     return {{"x", at.x()}, {"y", at.y()}, {"width", widget.width()}, {"height", widget.height()}};
 }
 
-// Each visible window with its title and its visible controls' texts.
+// Each visible window with its title and kind (a menu is a QMenu) and its
+// visible controls' texts, kinds and, for buttons, whether they are checked.
 std::string shownWidgets() {
     QJsonArray windows;
     for (const QWidget* window : QApplication::topLevelWidgets()) {
@@ -34,20 +36,24 @@ std::string shownWidgets() {
         }
         QJsonObject entry = box(*window);
         entry.insert("title", window->windowTitle());
+        entry.insert("kind", QString::fromLatin1(window->metaObject()->className()));
         QJsonArray controls;
         for (const QWidget* control : window->findChildren<QWidget*>()) {
             if (!control->isVisible()) {
                 continue;
             }
             QString text = control->accessibleName();
+            bool checked = false;
             if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
                 text = button->text();
+                checked = button->isChecked();
             } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
                 text = label->text();
             }
             QJsonObject item = box(*control);
             item.insert("text", text);
             item.insert("kind", QString::fromLatin1(control->metaObject()->className()));
+            item.insert("checked", checked);
             controls.append(item);
         }
         entry.insert("controls", controls);
@@ -61,7 +67,21 @@ void raiseRunTimeError() {
     QTimer::singleShot(0, [] { ui::dispatch([] { palmos::raiseOverflow(); }); });
 }
 
+class ScrollBarMenuGuard : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::ContextMenu && qobject_cast<QScrollBar*>(watched);
+    }
+};
+
 }  // namespace
+
+void palmos::installScrollBarMenuGuard() {
+    QCoreApplication::instance()->installEventFilter(new ScrollBarMenuGuard(qApp));
+}
 
 EMSCRIPTEN_BINDINGS(palmos_page) {
     emscripten::function("palmosShownWidgets", &shownWidgets);

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QShortcut>
 #include <QWidget>
 
@@ -35,6 +36,9 @@ InstrumentMenu::InstrumentMenu(QWidget* window, std::function<bool()> english,
       actions_(std::move(actions)),
       menu_(new QMenu(window)) {
     window->installEventFilter(this);
+    hold_.setSingleShot(true);
+    hold_.setInterval(kHoldMilliseconds);
+    QObject::connect(&hold_, &QTimer::timeout, this, [this] { popup(heldAt_); });
     // The Menu key reaches the window as a context-menu event; Shift+F10 is
     // given the same meaning here.
     auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window);
@@ -85,7 +89,11 @@ void InstrumentMenu::popup(const QPoint& global) {
 }
 
 bool InstrumentMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != window_ || event->type() != QEvent::ContextMenu) {
+    if (watched != window_) {
+        return false;
+    }
+    if (event->type() != QEvent::ContextMenu) {
+        followHold(*event);
         return false;
     }
     auto* menuEvent = static_cast<QContextMenuEvent*>(event);
@@ -95,8 +103,40 @@ bool InstrumentMenu::eventFilter(QObject* watched, QEvent* event) {
         isControl(window_->childAt(menuEvent->pos()))) {
         return false;
     }
+#ifdef Q_OS_WASM
+    // In a browser a menu opened while a press is being delivered closes at
+    // once: it opens when the press is over.
+    if (menuEvent->reason() == QContextMenuEvent::Mouse) {
+        const QPoint at = menuEvent->globalPos();
+        QTimer::singleShot(0, this, [this, at] { popup(at); });
+        return true;
+    }
+#endif
     popup(menuEvent->globalPos());
     return true;
+}
+
+// Only a press that comes from a finger (Qt makes it from the touch) starts
+// the hold; moving away or lifting the finger ends it.
+void InstrumentMenu::followHold(const QEvent& event) {
+    const auto type = event.type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease) {
+        return;
+    }
+    const auto& mouse = static_cast<const QMouseEvent&>(event);
+    const QPoint at = mouse.globalPosition().toPoint();
+    if (type == QEvent::MouseButtonPress) {
+        hold_.stop();
+        if (mouse.button() == Qt::LeftButton && mouse.source() != Qt::MouseEventNotSynthesized &&
+            !isControl(window_->childAt(mouse.position().toPoint()))) {
+            heldAt_ = at;
+            hold_.start();
+        }
+    } else if (type == QEvent::MouseButtonRelease ||
+               (at - heldAt_).manhattanLength() > kHoldSlack) {
+        hold_.stop();
+    }
 }
 
 InstrumentMenu* installInstrumentMenu(QWidget* window, std::function<bool()> english,

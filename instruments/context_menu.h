@@ -1,10 +1,13 @@
 // The instruments' context menu on a simulation window: right-click anywhere
-// that is not a control, Shift+F10 or the Menu key. The window gives what
+// that is not a control, a finger held still there (a touch screen has no
+// right button), Shift+F10 or the Menu key. The window gives what
 // each item does; an item without an action is left out (the single-string
 // window has no measured ratios).
 #pragma once
 
 #include <QObject>
+#include <QPoint>
+#include <QTimer>
 #include <functional>
 
 class QMenu;
@@ -47,12 +50,21 @@ class InstrumentMenu : public QObject {
 
   private:
     void fill();
+    // A touch press on the window, not on a control, held without moving.
+    void followHold(const QEvent& event);
 
     QWidget* window_;
     std::function<bool()> english_;
     InstrumentActions actions_;
     QMenu* menu_;
+    QTimer hold_;
+    QPoint heldAt_;
 };
+
+// How long a finger is held still before the menu opens, and how far it may
+// wander meanwhile (logical pixels).
+inline constexpr int kHoldMilliseconds = 600;
+inline constexpr int kHoldSlack = 12;
 
 // Installs the menu on `window`; the window owns what is returned.
 InstrumentMenu* installInstrumentMenu(QWidget* window, std::function<bool()> english,

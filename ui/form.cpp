@@ -2,8 +2,10 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 
 #include "ui/memory.h"
@@ -42,6 +44,12 @@ Form::Form(const QString& caption, const Font& font, int clientWidth, int client
     onZoomChanged(
         this, [this] { centresBeforeZoom_ = shapeCentres(); },
         [this] { relayout(centresBeforeZoom_); });
+    // After the zoom has followed a new screen size (installZoomKeys), the
+    // window follows it too.
+    if (QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+        connect(screen, &QScreen::geometryChanged, this,
+                [this](const QRect& now) { placement_.followScreen(now.size()); });
+    }
     static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
     Q_UNUSED(accessible);
 }

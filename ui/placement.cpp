@@ -1,14 +1,37 @@
 #include "ui/placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
 void Placement::set(Part part, int pixels) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+        placedOn_ = screen->geometry().size();
+    }
     parts_[part] = pixels;
+    apply();
+}
+
+void Placement::followScreen(QSize screen) {
+    if (placedOn_.isEmpty() || screen.isEmpty() || screen == placedOn_) {
+        return;
+    }
+    const auto scale = [](std::optional<int>& part, int now, int before) {
+        if (part) {
+            part = static_cast<int>(std::lround(*part * static_cast<double>(now) / before));
+        }
+    };
+    scale(parts_[Left], screen.width(), placedOn_.width());
+    scale(parts_[Width], screen.width(), placedOn_.width());
+    scale(parts_[Top], screen.height(), placedOn_.height());
+    scale(parts_[Height], screen.height(), placedOn_.height());
+    placedOn_ = screen;
     apply();
 }
 

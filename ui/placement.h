@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QSize>
 #include <array>
 #include <optional>
 
@@ -24,6 +25,10 @@ class Placement {
     // Whether the program set the window's width or height.
     bool sized() const { return parts_[Width] || parts_[Height]; }
 
+    // The screen is now `screen` large: what the program placed keeps its
+    // share of the screen (a window stretched over it still is).
+    void followScreen(QSize screen);
+
     // At each paint: if the frame is not the one the placement was made
     // with, makes it again once the paint is over.
     void checkFrame();
@@ -36,6 +41,8 @@ class Placement {
     std::array<std::optional<int>, 4> parts_;
     // The frame's margins the placement was made with.
     QMargins placedWith_;
+    // The screen's size the parts were set for.
+    QSize placedOn_;
 };
 
 }  // namespace ui

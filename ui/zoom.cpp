@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -185,11 +186,33 @@ void onZoomChanged(QObject* owner, std::function<void()> before, std::function<v
     listeners().push_back({owner, std::move(before), std::move(relayout)});
 }
 
+namespace {
+
+// When the screen changes size (a browser window resized, a phone turned),
+// a zoom that was fitted to it is fitted again; one the keys chose stays.
+void followScreenSize(QObject& keys) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    auto seen = std::make_shared<QSizeF>(screen->geometry().size());
+    QObject::connect(screen, &QScreen::geometryChanged, &keys, [seen](const QRect& now) {
+        const bool fitted = zoom() == fittedZoom(*seen);
+        *seen = now.size();
+        if (fitted) {
+            setZoom(fittedZoom(*seen));
+        }
+    });
+}
+
+}  // namespace
+
 void installZoomKeys() {
     static QPointer<ZoomKeys> keys;
     if (keys.isNull() && QCoreApplication::instance() != nullptr) {
         keys = new ZoomKeys(QCoreApplication::instance());
         QCoreApplication::instance()->installEventFilter(keys);
+        followScreenSize(*keys);
         zoomDesktopFonts();
     }
 }

@@ -15,7 +15,7 @@ namespace ui {
 // A desktop's screen is never smaller than the design's; a phone's is, and
 // there the web edition shrinks the windows below their design size.
 #ifdef Q_OS_WASM
-inline constexpr double kMinZoom = 0.5;
+inline constexpr double kMinZoom = 0.4;
 #else
 inline constexpr double kMinZoom = 1.0;
 #endif

@@ -2,12 +2,18 @@
 // packaging/web/check, which serves the folder): on a laptop screen the
 // introduction is drawn in English and then in Greek, TWO MEDIA opens the
 // two-media window and its step-mode START moves the circles; as a landscape
-// phone with touch a tap works; the introduction's END ends the program and
-// the page says so; with the network off the page opens again. Prints the
-// start-up time, the frame rate of a step-mode run and one line a check.
+// phone with touch a tap works; a right-click, or on the phone a finger
+// held still, opens the instruments' menu; predict mode's worksheet is
+// saved as a download, a PDF; a tap beside a small option button reaches
+// it; turned upright the phone still shows the whole window; the
+// introduction's END ends the program and the page says so; with the
+// network off the page opens again. Prints the start-up time, the frame
+// rate of a step-mode run and one line a check.
 //
 //   node check.mjs <url> <folder for screenshots> <chromium>
-import { writeFileSync } from "node:fs";
+import { mkdtempSync, readdirSync, readFileSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import puppeteer from "puppeteer-core";
 
 const [url, shots, chromium] = process.argv.slice(2);
@@ -26,6 +32,8 @@ function expect(ok, what) {
 const browser = await puppeteer.launch({
   executablePath: chromium,
   headless: true,
+  // A page that hangs fails its check instead of stopping the run.
+  protocolTimeout: 20000,
   args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
          "--ignore-gpu-blocklist", "--disable-dev-shm-usage"],
 });
@@ -71,6 +79,24 @@ async function shot(page, name, box) {
   const png = await page.screenshot({ clip: box, encoding: "base64" });
   writeFileSync(`${shots}/${name}.png`, Buffer.from(png, "base64"));
   return png;
+}
+// Whether the page still answers (a program that waits for events it can
+// never have hangs it).
+async function answers(page) {
+  try {
+    await page.evaluate(() => 1);
+    return true;
+  } catch {
+    return false;
+  }
+}
+async function menuShown(page) {
+  return (await shown(page)).some((w) => w.kind === "QMenu");
+}
+// A point of the window away from every control (below the controls, on
+// the string's side of the window).
+function emptySpot(window) {
+  return { x: window.x + window.width * 0.5, y: window.y + window.height * 0.85, width: 0, height: 0 };
 }
 // Opens the page and waits for the introduction; the time it took, or -1.
 async function open(page) {
@@ -129,6 +155,33 @@ async function open(page) {
     console.log(`frames a second during a step-mode run: ${frames.toFixed(1)}`);
     expect(await changedPixels(page, string, before), "the step mode's START moves the circles");
     await shot(page, "two-media-running", string);
+
+    const bar = two.controls.find((c) => c.kind === "QScrollBar");
+    await page.mouse.click(bar.x + bar.width / 2, bar.y + bar.height / 2, { button: "right" }).catch(() => {});
+    expect(await answers(page), "a right-click on a scroll bar leaves the page working");
+    const spot = emptySpot(two);
+    await page.mouse.click(spot.x, spot.y, { button: "right" });
+    expect(await waitFor(page, () => menuShown(page), 5), "a right-click opens the instruments' menu");
+    // Its fourth item is Predict; predict mode's Save... downloads the worksheet.
+    const downloads = mkdtempSync(join(tmpdir(), "palmos-downloads-"));
+    const cdp = await page.createCDPSession();
+    await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
+    for (let i = 0; i < 4; i += 1) {
+      await page.keyboard.press("ArrowDown");
+    }
+    await page.keyboard.press("Enter");
+    expect(await waitFor(page, async () => (await control(page, "Save...")) !== undefined, 5),
+           "the menu's Predict turns predict mode on");
+    await page.screenshot({ path: `${shots}/predict-mode.png` });
+    const save = await control(page, "Save...");
+    if (save) {
+      await press(page, save, false);
+    }
+    const saved = await waitFor(page, async () =>
+      readdirSync(downloads).some((name) => name.endsWith(".pdf")), 10);
+    const pdf = saved ? readdirSync(downloads).find((name) => name.endsWith(".pdf")) : "";
+    expect(saved && readFileSync(join(downloads, pdf)).subarray(0, 5).toString() === "%PDF-",
+           `Save... downloads the worksheet as a PDF${pdf ? " (" + pdf + ")" : ""}`);
   }
   expect(errors.length === 0, `no error in the page${errors.length ? ": " + errors.join("; ") : ""}`);
   await page.close();
@@ -174,6 +227,38 @@ async function open(page) {
     expect(two.x >= 0 && two.y >= 0 && two.x + two.width <= 844 && two.y + two.height <= 390,
            `the whole two-media window is on the phone's screen (${two.width} x ${two.height} at ${two.x}, ${two.y})`);
     await page.screenshot({ path: `${shots}/phone-two-media.png` });
+
+    // A finger a few pixels beside an option button still reaches it: the
+    // one not chosen first, then the other.
+    const ends = ["ΣΤΑΘΕΡΟ ΑΚΡΟ", "ΕΛΕΥΘΕΡΟ ΑΚΡΟ"];
+    if ((await control(page, ends[0])).checked) {
+      ends.reverse();
+    }
+    for (const name of ends) {
+      const option = await control(page, name);
+      const above = name === "ΣΤΑΘΕΡΟ ΑΚΡΟ";
+      const y = above ? option.y - 4 : option.y + option.height + 3;
+      await page.touchscreen.tap(option.x + option.width / 2, y);
+      expect(await waitFor(page, async () => (await control(page, name)).checked, 5),
+             `a tap ${above ? "just above" : "just below"} ${name} chooses it`);
+    }
+    const spot = emptySpot(two);
+    await page.touchscreen.touchStart(spot.x, spot.y);
+    await new Promise((resolve) => setTimeout(resolve, 1000));
+    await page.touchscreen.touchEnd();
+    expect(await waitFor(page, () => menuShown(page), 5), "a finger held still opens the instruments' menu");
+    await page.screenshot({ path: `${shots}/phone-menu.png` });
+    await page.keyboard.press("Escape");
+
+    await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
+    const fits = await waitFor(page, async () => {
+      const upright = (await shown(page)).find((w) => w.controls.some((c) => c.text === "ΞΕΚΙΝΑ"));
+      return upright.x >= 0 && upright.y >= 0 && upright.x + upright.width <= 390 &&
+             upright.y + upright.height <= 844 && upright.width > 300 &&
+             upright.controls.every((c) => c.x >= 0 && c.x + c.width <= 390);
+    }, 5);
+    expect(fits, "turned upright, the phone shows the whole two-media window and every control across its width");
+    await page.screenshot({ path: `${shots}/phone-upright.png` });
     await press(page, await control(page, "ΕΙΣΑΓΩΓΗ"), true);
     await press(page, await control(page, "ΤΕΡΜΑ"), true);
     expect(await waitFor(page, async () =>
