@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
     ui::installTouchTargets();
 #ifdef Q_OS_WASM
-    palmos::installScrollBarMenuGuard();
+    palmos::installPageFilter();
 #endif
 
     palmos::Program program;

@@ -67,23 +67,34 @@ void raiseRunTimeError() {
     QTimer::singleShot(0, [] { ui::dispatch([] { palmos::raiseOverflow(); }); });
 }
 
-class ScrollBarMenuGuard : public QObject {
+int framesDrawn = 0;
+
+int drawnFrames() {
+    return framesDrawn;
+}
+
+class PageFilter : public QObject {
   public:
     using QObject::QObject;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            ++framesDrawn;
+        }
         return event->type() == QEvent::ContextMenu && qobject_cast<QScrollBar*>(watched);
     }
 };
 
 }  // namespace
 
-void palmos::installScrollBarMenuGuard() {
-    QCoreApplication::instance()->installEventFilter(new ScrollBarMenuGuard(qApp));
+void palmos::installPageFilter() {
+    QCoreApplication::instance()->installEventFilter(new PageFilter(qApp));
 }
 
 EMSCRIPTEN_BINDINGS(palmos_page) {
     emscripten::function("palmosShownWidgets", &shownWidgets);
     emscripten::function("palmosRaiseRunTimeError", &raiseRunTimeError);
+    emscripten::function("palmosFramesDrawn", &drawnFrames);
 }

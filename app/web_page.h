@@ -8,7 +8,8 @@ namespace palmos {
 // A scroll bar's right-click opens Qt's own menu (scroll here, top,
 // bottom...) and waits for the choice in an event loop of its own, which the
 // page's only thread cannot run: the page would hang. In the browser a
-// scroll bar has no such menu.
-void installScrollBarMenuGuard();
+// scroll bar has no such menu. The same filter counts the frames the
+// program's windows draw, which the page's check reads.
+void installPageFilter();
 
 }  // namespace palmos

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "instruments/captions.h"
+#include "ui/touch_targets.h"
 
 namespace palmos {
 
@@ -128,7 +129,7 @@ void InstrumentMenu::followHold(const QEvent& event) {
     const QPoint at = mouse.globalPosition().toPoint();
     if (type == QEvent::MouseButtonPress) {
         hold_.stop();
-        if (mouse.button() == Qt::LeftButton && mouse.source() != Qt::MouseEventNotSynthesized &&
+        if (mouse.button() == Qt::LeftButton && ui::fromTouch(mouse) &&
             !isControl(window_->childAt(mouse.position().toPoint()))) {
             heldAt_ = at;
             hold_.start();

@@ -56,7 +56,8 @@ class TouchTargets : public QObject {
         }
         auto* widget = qobject_cast<QWidget*>(watched);
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (widget == nullptr || mouse->source() == Qt::MouseEventNotSynthesized) {
+        // What this filter sends on goes where it is sent.
+        if (widget == nullptr || redirecting_ || !fromTouch(*mouse)) {
             return false;
         }
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
@@ -77,7 +78,9 @@ class TouchTargets : public QObject {
         const QPoint local = clampedInto(control.rect(), control.mapFromGlobal(global));
         QMouseEvent redirected(type, local, control.mapToGlobal(local), mouse->button(),
                                mouse->buttons(), mouse->modifiers(), mouse->pointingDevice());
+        redirecting_ = true;
         QApplication::sendEvent(&control, &redirected);
+        redirecting_ = false;
         if (type == QEvent::MouseButtonRelease) {
             target_ = nullptr;
         }
@@ -86,9 +89,16 @@ class TouchTargets : public QObject {
 
   private:
     QPointer<QWidget> target_;
+    bool redirecting_ = false;
 };
 
 }  // namespace
+
+bool fromTouch(const QMouseEvent& mouse) {
+    const QPointingDevice* device = mouse.pointingDevice();
+    return mouse.source() != Qt::MouseEventNotSynthesized ||
+           (device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen);
+}
 
 QWidget* touchTarget(QWidget& window, QPoint at) {
     QWidget* nearest = nullptr;

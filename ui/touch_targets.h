@@ -8,11 +8,16 @@
 
 #include <QPoint>
 
+class QMouseEvent;
 class QWidget;
 
 namespace ui {
 
 inline constexpr int kTouchTarget = 44;
+
+// Whether a mouse event comes from a finger: Qt makes one from each touch
+// a widget does not take as a touch.
+bool fromTouch(const QMouseEvent& mouse);
 
 // The control of `window` a touch at `at` (in the window's coordinates) is
 // meant for: the one it hits, else the nearest whose widened target holds

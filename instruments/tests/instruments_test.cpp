@@ -6,10 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPaintEngine>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "core/level_table.h"
@@ -562,6 +565,52 @@ TEST(InstrumentMenu, OpensOnTheBackgroundInTheChosenLanguageButNotOnAControl) {
     menu->menu()->actions().first()->trigger();
     EXPECT_EQ(opened, 1);
 }
+
+// A finger held still on the window opens the menu, as a right-click does;
+// one that moves, lands on a control or is a mouse's does not.
+struct HoldRow {
+    const char* name;
+    QPoint at;
+    bool byFinger;
+    QPoint movedBy;
+    bool opens;
+};
+
+class HeldFinger : public ::testing::TestWithParam<HoldRow> {};
+
+TEST_P(HeldFinger, OpensTheMenuOnlyWhenStillAndAwayFromTheControls) {
+    static const QPointingDevice finger(
+        QStringLiteral("finger"), 1, QInputDevice::DeviceType::TouchScreen,
+        QPointingDevice::PointerType::Finger, QInputDevice::Capability::Position, 1, 0);
+    QWidget window;
+    window.resize(300, 200);
+    auto* button = new QPushButton(QStringLiteral("START"), &window);
+    button->setGeometry(10, 10, 80, 30);
+    InstrumentMenu* menu = installInstrumentMenu(&window, [] { return true; },
+                                                 {.spaceTimeDiagram = [] {}, .copyData = [] {}});
+    window.show();
+    const HoldRow& row = GetParam();
+    const QPointingDevice* device =
+        row.byFinger ? &finger : QPointingDevice::primaryPointingDevice();
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, window.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier,
+                          device);
+        QApplication::sendEvent(&window, &event);
+    };
+    send(QEvent::MouseButtonPress, row.at, Qt::LeftButton);
+    send(QEvent::MouseMove, row.at + row.movedBy, Qt::LeftButton);
+    QTest::qWait(kHoldMilliseconds + 200);
+    EXPECT_EQ(menu->menu()->isVisible(), row.opens);
+    menu->menu()->hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holds, HeldFinger,
+    ::testing::Values(HoldRow{"StillOnTheBackground", {200, 150}, true, {3, 2}, true},
+                      HoldRow{"MovedAlongTheString", {200, 150}, true, {30, 0}, false},
+                      HoldRow{"OnAButton", {20, 20}, true, {0, 0}, false},
+                      HoldRow{"AMouseHeldStill", {200, 150}, false, {0, 0}, false}),
+    kRowName);
 
 }  // namespace
 }  // namespace palmos

@@ -2,10 +2,13 @@
 // drawn again at the new size.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 
 #include "tests/support/rows.h"
 #include "ui/form.h"
+#include "ui/placement.h"
 #include "ui/zoom.h"
 
 namespace ui {
@@ -71,6 +74,26 @@ TEST(Zoom, RedrawsTheSurfaceAtTheNewSize) {
 
     setZoom(1.0);
     EXPECT_EQ(form.surface().copy(form.rect()), atOne);
+}
+
+// A phone turned, a browser window resized: what the program placed keeps
+// its share of the screen, so a window stretched over it still is.
+TEST(Placement, KeepsItsShareOfAScreenThatChangesSize) {
+    QWidget window;
+    Placement placement(window);
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    placement.set(Placement::Left, screen.width() / 4);
+    placement.set(Placement::Width, screen.width() / 2);
+    placement.set(Placement::Height, screen.height());
+
+    placement.followScreen(QSize(screen.width() * 2, screen.height() / 2));
+    EXPECT_EQ(window.frameGeometry().x(), screen.width() / 2);
+    EXPECT_EQ(window.frameGeometry().width(), screen.width());
+    EXPECT_EQ(window.frameGeometry().height(), screen.height() / 2);
+
+    placement.followScreen(screen);
+    EXPECT_EQ(window.frameGeometry().x(), screen.width() / 4);
+    EXPECT_EQ(window.frameGeometry().width(), screen.width() / 2);
 }
 
 }  // namespace
