@@ -1,6 +1,8 @@
-// What the web edition's page may ask of the program, for its check: where each window and each of
-// its controls stands, in the page's CSS pixels, as JSON, to tap them as a student would, and a
-// run-time error as a handler would meet one (no input a student can give reaches one).
+// What the web edition's page may ask of the program, for its check: where
+// each window and each of its controls stands, in the page's CSS pixels, as
+// JSON, to tap them as a student would; how many frames the windows have
+// drawn; and a run-time error as a handler would meet one (no input a
+// student can give reaches one). Also the page's filter (web_page.h).
 #include "app/web_page.h"
 
 #include <emscripten/bind.h>

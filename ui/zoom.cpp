@@ -8,7 +8,6 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -195,14 +194,14 @@ void followScreenSize(QObject& keys) {
     if (screen == nullptr) {
         return;
     }
-    auto seen = std::make_shared<QSizeF>(screen->geometry().size());
-    QObject::connect(screen, &QScreen::geometryChanged, &keys, [seen](const QRect& now) {
-        const bool fitted = zoom() == fittedZoom(*seen);
-        *seen = now.size();
-        if (fitted) {
-            setZoom(fittedZoom(*seen));
-        }
-    });
+    QObject::connect(screen, &QScreen::geometryChanged, &keys,
+                     [seen = QSizeF(screen->geometry().size())](const QRect& now) mutable {
+                         const bool fitted = zoom() == fittedZoom(seen);
+                         seen = now.size();
+                         if (fitted) {
+                             setZoom(fittedZoom(seen));
+                         }
+                     });
 }
 
 }  // namespace
