@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QWidget>
+#include <algorithm>
 
 #include "instruments/captions.h"
 #include "ui/touch_targets.h"
@@ -39,7 +40,7 @@ InstrumentMenu::InstrumentMenu(QWidget* window, std::function<bool()> english,
     window->installEventFilter(this);
     hold_.setSingleShot(true);
     hold_.setInterval(kHoldMilliseconds);
-    QObject::connect(&hold_, &QTimer::timeout, this, [this] { popup(heldAt_); });
+    QObject::connect(&hold_, &QTimer::timeout, this, [this] { popupForFinger(heldAt_); });
     // The Menu key reaches the window as a context-menu event; Shift+F10 is
     // given the same meaning here.
     auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window);
@@ -86,6 +87,16 @@ void InstrumentMenu::setPredict(std::function<bool()> predicting, std::function<
 
 void InstrumentMenu::popup(const QPoint& global) {
     fill();
+    menu_->setStyleSheet({});
+    menu_->popup(global);
+}
+
+// Opened by a finger, each item is a touch target's height.
+void InstrumentMenu::popupForFinger(const QPoint& global) {
+    fill();
+    const int padding = std::max(0, ui::kTouchTarget - menu_->fontMetrics().height() + 1) / 2;
+    menu_->setStyleSheet(
+        QStringLiteral("QMenu::item { padding: %1px 24px %1px 24px; }").arg(padding));
     menu_->popup(global);
 }
 

@@ -50,6 +50,7 @@ class InstrumentMenu : public QObject {
 
   private:
     void fill();
+    void popupForFinger(const QPoint& global);
     // A touch press on the window, not on a control, held without moving.
     void followHold(const QEvent& event);
 

@@ -27,6 +27,7 @@
 #include "instruments/space_time.h"
 #include "physics/two_media/step_mode.h"
 #include "tests/support/rows.h"
+#include "ui/touch_targets.h"
 
 namespace palmos {
 namespace {
@@ -601,6 +602,10 @@ TEST_P(HeldFinger, OpensTheMenuOnlyWhenStillAndAwayFromTheControls) {
     send(QEvent::MouseMove, row.at + row.movedBy, Qt::LeftButton);
     QTest::qWait(kHoldMilliseconds + 200);
     EXPECT_EQ(menu->menu()->isVisible(), row.opens);
+    if (row.opens) {
+        const QList<QAction*> items = menu->menu()->actions();
+        EXPECT_GE(menu->menu()->actionGeometry(items.first()).height(), ui::kTouchTarget);
+    }
     menu->menu()->hide();
 }
 

@@ -269,6 +269,9 @@ async function open(page) {
     await new Promise((resolve) => setTimeout(resolve, 1000));
     await page.touchscreen.touchEnd();
     expect(await waitFor(page, () => menuShown(page), 5), "a finger held still opens the instruments' menu");
+    const held = (await shown(page)).find((w) => w.kind === "QMenu");
+    expect(held !== undefined && held.height >= 6 * 44,
+           `its six items are touch targets of 44 pixels (the menu is ${held ? held.height : 0} high)`);
     await page.screenshot({ path: `${shots}/phone-menu.png` });
     await page.keyboard.press("Escape");
 
