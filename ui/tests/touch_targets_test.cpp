@@ -90,7 +90,7 @@ TEST_P(Tap, BesideTheButtonClicksItOnlyForAFinger) {
         GetParam().byFinger ? &finger() : QPointingDevice::primaryPointingDevice();
     const QPoint at = GetParam().at;
     for (const auto& [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
-                                       std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+                                        std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
         QMouseEvent event(type, at, w.window.mapToGlobal(at), Qt::LeftButton, buttons,
                           Qt::NoModifier, device);
         QApplication::sendEvent(&w.window, &event);
